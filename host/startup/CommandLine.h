@@ -1,0 +1,29 @@
+#pragma once
+// Reading the screensaver switches the system starts the host with.
+
+#include <cstdint>
+#include <string_view>
+
+namespace wavorin::host {
+
+// The second character of the upper-cased command line (the first, "/" or "-", is not
+// looked at); 0 when the command line is shorter than two characters.
+wchar_t ModeLetter(std::wstring_view commandLine);
+
+enum class StartMode {
+    Preview,            // "P": embed the still picture in the preview pane
+    Settings,           // "C": the settings dialog
+    Screensaver,        // "S": a run, with the cursor hidden
+    ScreensaverVisibleCursor,  // empty command line: a run that leaves the cursor alone
+    Other,              // anything else: ends after the renderer check
+};
+
+StartMode ModeOf(std::wstring_view commandLine);
+
+// The preview parent's window handle value: the command line from its fourth character
+// (so "/p 1234" and "/p:1234" both give 1234) read as a decimal number after leading
+// blanks, rounded to the nearest integer (halves to even). Text that is not a number, or a
+// number outside the pointer-sized range, gives 0.
+std::intptr_t PreviewParentOf(std::wstring_view commandLine);
+
+}  // namespace wavorin::host

@@ -1,0 +1,18 @@
+// Entry point of Wavorin.scr.
+
+#include <windows.h>
+
+#include "host/startup/Main.h"
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int)
+{
+    const auto window = wavorin::host::Main(commandLine ? commandLine : L"");
+    if (!window) return 0;
+
+    MSG message{};
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return static_cast<int>(message.wParam);
+}

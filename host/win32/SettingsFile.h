@@ -1,0 +1,40 @@
+#pragma once
+// The host's edge to the settings file and the file system.
+
+#include <string>
+#include <string_view>
+
+#include "host/startup/Settings.h"
+
+namespace wavorin::host {
+
+inline constexpr wchar_t kWorkDirectory[] = L"C:\\vetsu_temp";
+inline constexpr wchar_t kSettingsFile[] = L"C:\\vetsu_temp\\Wavorin.ini";
+
+// The value of a key as the profile functions return it (at most 255 bytes), "" when the
+// file, section or key is missing or the file cannot be read.
+std::string ReadIni(std::string_view section, std::string_view key, const std::wstring& file);
+
+// Writes a key, creating the file, section or key as needed; the file is replaced as a
+// whole, never left half-written. False when the write failed (the folder is missing, the
+// file is locked, the text cannot be stored).
+bool WriteIni(std::string_view section, std::string_view key, std::string_view value, const std::wstring& file);
+
+// True when the path names a file that can be opened for reading now (one trailing
+// backslash is ignored; folders and devices are not files).
+bool FileExists(std::wstring path);
+
+// The settings file as the loader reads it on Windows.
+class SettingsFileSource final : public SettingsSource {
+public:
+    explicit SettingsFileSource(std::wstring file = kSettingsFile) : file_(std::move(file)) {}
+    std::string ReadIni(std::string_view key) const override;
+    std::wstring DecodeText(std::string_view bytes) const override;
+    bool FileExists(const std::wstring& path) const override;
+    std::wstring HostFolder() const override;
+
+private:
+    std::wstring file_;
+};
+
+}  // namespace wavorin::host

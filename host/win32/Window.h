@@ -1,0 +1,36 @@
+#pragma once
+// Base of the host's windows: registers the class once, routes messages to HandleMessage,
+// and destroys the window with the object.
+
+#include <windows.h>
+
+namespace wavorin::win32 {
+
+struct WindowClass {
+    const wchar_t* name;
+    UINT style = 0;
+    HBRUSH background = nullptr;  // a stock brush or nullptr; never deleted
+    HCURSOR cursor = nullptr;
+};
+
+class Window {
+public:
+    Window() = default;
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+    virtual ~Window();
+
+    HWND hwnd() const { return hwnd_; }
+
+protected:
+    bool Create(const WindowClass& windowClass, const wchar_t* title, DWORD style, DWORD exStyle, int x, int y,
+                int width, int height, HWND parent);
+    // Messages not handled here go to DefWindowProcW.
+    virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+private:
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    HWND hwnd_ = nullptr;
+};
+
+}  // namespace wavorin::win32

@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# Builds the 64-bit pair and shows it under Wine: on the current X display when there is
+# one, else on a virtual screen, saving screenshots into a folder it prints.
+#   1. the preview, embedded in a stand-in for the system's screensaver settings page;
+#   2. a screensaver run (/s) and the settings file it writes.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+. scripts/lib/wine-env.sh
+
+scripts/setup.sh
+cmake --preset win64 >/dev/null
+cmake --build --preset win64
+
+headless=0
+if [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then
+  unset DISPLAY
+  headless=1
+fi
+display_ensure 1280x1024
+shots=$PWD/shots/$(date +%Y%m%d-%H%M%S)
+mkdir -p "$shots"
+
+wine_env build/win64
+wine_server_start
+trap 'wine_server_stop; display_stop' EXIT
+
+snap() {  # snap NAME: a screenshot of the whole screen
+  import -window root "$shots/$1.png" && echo "screenshot: $shots/$1.png"
+}
+
+# The pair as a user installs it, in a folder of its own on the Windows side.
+install="$WINEPREFIX/drive_c/Wavorin"
+mkdir -p "$install"
+cp build/win64/bin/Wavorin.scr "$install/"
+if [ -f build/win64/bin/Wavorin.dll ]; then
+  cp build/win64/bin/Wavorin.dll "$install/"
+else
+  echo "placeholder: the renderer is not built yet" > "$install/Wavorin.dll"
+fi
+
+echo "== preview"
+wine_run build/win64/tools/PreviewPane.exe 'C:\Wavorin\Wavorin.scr' 4 &
+pane=$!
+sleep 3
+snap preview
+wait $pane
+
+echo "== screensaver run"
+"$WINE64" 'C:\Wavorin\Wavorin.scr' /s
+echo "settings file C:\\vetsu_temp\\Wavorin.ini:"
+iconv -f CP932 -t UTF-8 "$WINEPREFIX/drive_c/vetsu_temp/Wavorin.ini" | sed 's/^/    /'
+
+[ $headless = 1 ] && echo "screenshots are in $shots"
+exit 0

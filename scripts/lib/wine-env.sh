@@ -1,0 +1,73 @@
+# Sourced by the scripts that run Windows programs: a private Wine prefix inside a build
+# tree, the Japanese locale (ANSI code page 932) and an X display.
+
+WINE64=/usr/lib/wine/wine64
+WINESERVER=/usr/lib/wine/wineserver64
+
+# wine_env BUILD_DIR: exports the environment of that build tree's prefix, creating the
+# prefix and the locale on first use.
+wine_env() {
+  mkdir -p "$1/wine"
+  local wine_dir
+  wine_dir=$(cd "$1/wine" && pwd)
+  export WINEPREFIX="$wine_dir/prefix"
+  export WINEARCH=win64
+  export WINEDEBUG=${WINEDEBUG:--all}
+  # No sound card here: ALSA's null device gives Wine one wave device that plays silently.
+  export ALSA_CONFIG_PATH="$wine_dir/asound.conf"
+  (
+    flock 9
+    if [ ! -d "$wine_dir/locale/ja_JP.UTF-8" ]; then
+      mkdir -p "$wine_dir/locale"
+      localedef -i ja_JP -f UTF-8 "$wine_dir/locale/ja_JP.UTF-8" 2>/dev/null || true
+    fi
+    if [ ! -f "$ALSA_CONFIG_PATH" ]; then
+      { cat /usr/share/alsa/alsa.conf 2>/dev/null; echo 'pcm.!default { type null }'; } \
+        > "$ALSA_CONFIG_PATH"
+    fi
+    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+      WINEDLLOVERRIDES="mscoree,mshtml=" "$WINE64" wineboot -i >/dev/null 2>&1 </dev/null
+      "$WINESERVER" -w
+    fi
+  ) 9>"$wine_dir/.lock"
+  WINE_LOCPATH="$wine_dir/locale"
+}
+
+# wine_run PROGRAM [ARGS...]: runs a Windows program in the Japanese locale (code page 932).
+# The locale goes to Wine alone, not to this shell.
+wine_run() {
+  env LOCPATH="$WINE_LOCPATH" LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 "$WINE64" "$@"
+}
+
+# wine_server_start / wine_server_stop: one persistent server for a run of many programs,
+# detached from our output so that callers reading our pipes are not held open by it.
+# The system's own processes (services.exe and friends) start with the first program and
+# inherit its output: start them here, detached, or they hold a caller's pipe open.
+wine_server_start() {
+  "$WINESERVER" -p </dev/null >/dev/null 2>&1 || true
+  wine_run wineboot </dev/null >/dev/null 2>&1 || true
+}
+wine_server_stop() { "$WINESERVER" -k >/dev/null 2>&1 || true; }
+
+# display_ensure WIDTHxHEIGHT: when there is no X display, starts Xvfb of that size and
+# exports DISPLAY; XVFB_PID is set when we started one.
+XVFB_PID=
+display_ensure() {
+  [ -n "${DISPLAY:-}" ] && return 0
+  local size=${1:-1280x1024} fd_file
+  fd_file=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$fd_file" >/dev/null 2>&1 &
+  XVFB_PID=$!
+  for _ in $(seq 100); do
+    [ -s "$fd_file" ] && break
+    sleep 0.05
+  done
+  export DISPLAY=":$(head -n1 "$fd_file")"
+  rm -f "$fd_file"
+}
+
+display_stop() {
+  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null
+  XVFB_PID=
+  return 0
+}

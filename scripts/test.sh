@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds all three configurations and runs every test:
+# native (unit, sanitizers, fuzz smoke runs), windows (under wine64) and e2e (the real programs).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+. scripts/lib/wine-env.sh
+
+scripts/setup.sh
+
+for preset in native win64 win32; do
+  echo "== build $preset"
+  cmake --preset "$preset" >/dev/null
+  cmake --build --preset "$preset"
+done
+
+echo "== deliverables"
+scripts/check-deliverables.sh build/win32 build/win64
+
+echo "== native tests"
+ctest --preset native
+
+echo "== windows and e2e tests (wine64)"
+# A screen of our own, of a known size, whatever display the caller has.
+unset DISPLAY
+display_ensure 1280x1024
+wine_env build/win64
+wine_server_start
+trap 'wine_server_stop; display_stop' EXIT
+ctest --preset win64
