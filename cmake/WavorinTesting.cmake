@@ -4,7 +4,7 @@
 #   wavorin_native_test(<name> SOURCES ... [LIBS ...])    GoogleTest on Linux
 #   wavorin_windows_test(<name> SOURCES ... [LIBS ...])   GoogleTest under wine64
 #   wavorin_e2e_test(<name> SOURCES ... [LIBS ...])       drives the real programs under wine64
-#   wavorin_fuzzer(<name> SOURCES ... [LIBS ...] [CORPUS dir])  libFuzzer, clang only
+#   wavorin_fuzzer(<name> SOURCES ... [LIBS ...] [CORPUS dir] [ARGS ...])  libFuzzer, clang only
 
 set(WAVORIN_IS_NATIVE OFF)
 if(NOT WIN32)
@@ -61,7 +61,7 @@ function(wavorin_fuzzer name)
   if(NOT WAVORIN_IS_NATIVE OR NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
     return()
   endif()
-  cmake_parse_arguments(ARG "" "CORPUS" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "" "CORPUS" "SOURCES;LIBS;ARGS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} wavorin_warnings)
   target_compile_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
@@ -72,6 +72,6 @@ function(wavorin_fuzzer name)
   # New inputs go to the first folder given, a scratch folder, so the committed corpus stays as it is.
   set(scratch ${CMAKE_BINARY_DIR}/fuzz-scratch/${name})
   file(MAKE_DIRECTORY ${scratch})
-  add_test(NAME fuzz.${name} COMMAND ${name} -runs=20000 ${scratch} ${ARG_CORPUS})
+  add_test(NAME fuzz.${name} COMMAND ${name} -runs=20000 ${ARG_ARGS} ${scratch} ${ARG_CORPUS})
   set_tests_properties(fuzz.${name} PROPERTIES LABELS native TIMEOUT 300)
 endfunction()

@@ -1,0 +1,73 @@
+#include "common/snapshot/BmpWriter.h"
+
+#include <fstream>
+
+namespace wavorin::snapshot {
+namespace {
+
+void Put16(std::uint8_t* at, std::uint16_t value)
+{
+    at[0] = static_cast<std::uint8_t>(value);
+    at[1] = static_cast<std::uint8_t>(value >> 8);
+}
+
+void Put32(std::uint8_t* at, std::uint32_t value)
+{
+    for (int i = 0; i < 4; ++i) at[i] = static_cast<std::uint8_t>(value >> (8 * i));
+}
+
+bool IsValid(const Picture& picture)
+{
+    if (picture.width < 1 || picture.width > kMaxSide || picture.height < 1 || picture.height > kMaxSide) {
+        return false;
+    }
+    const std::uint64_t bytes = std::uint64_t{*RowStride(picture.width)} * static_cast<std::uint64_t>(picture.height);
+    return bytes <= kMaxPixelBytes && picture.pixels.size() == bytes;
+}
+
+}  // namespace
+
+std::optional<std::array<std::uint8_t, kPixelDataOffset>> EncodeHeaders(const Picture& picture)
+{
+    if (!IsValid(picture)) return std::nullopt;
+    const auto imageSize = static_cast<std::uint32_t>(picture.pixels.size());
+
+    std::array<std::uint8_t, kPixelDataOffset> header{};
+    std::uint8_t* file = header.data();
+    Put16(file + 0, kSignature);
+    Put32(file + 2, static_cast<std::uint32_t>(kPixelDataOffset) + imageSize);
+    Put32(file + 10, static_cast<std::uint32_t>(kPixelDataOffset));
+
+    std::uint8_t* info = file + kFileHeaderSize;
+    Put32(info + 0, static_cast<std::uint32_t>(kInfoHeaderSize));
+    Put32(info + kWidthField, static_cast<std::uint32_t>(picture.width));
+    Put32(info + kHeightField, static_cast<std::uint32_t>(picture.height));  // positive: bottom-up
+    Put16(info + 12, 1);                                                     // colour planes
+    Put16(info + kBitsField, kBitsPerPixel);
+    Put32(info + kCompressionField, kUncompressed);
+    Put32(info + kImageSizeField, imageSize);
+    // Resolution and colour counts stay 0: no preferred resolution, no palette.
+    return header;
+}
+
+std::optional<std::vector<std::uint8_t>> EncodeBmp(const Picture& picture)
+{
+    const auto header = EncodeHeaders(picture);
+    if (!header) return std::nullopt;
+    std::vector<std::uint8_t> file(header->begin(), header->end());
+    file.insert(file.end(), picture.pixels.begin(), picture.pixels.end());
+    return file;
+}
+
+bool WriteBmpFile(const std::filesystem::path& path, const Picture& picture)
+{
+    const auto header = EncodeHeaders(picture);
+    if (!header) return false;
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(header->data()), static_cast<std::streamsize>(header->size()));
+    out.write(reinterpret_cast<const char*>(picture.pixels.data()), static_cast<std::streamsize>(picture.pixels.size()));
+    out.close();
+    return static_cast<bool>(out);
+}
+
+}  // namespace wavorin::snapshot
