@@ -1,0 +1,92 @@
+#include "renderer/MipmapUpload.h"
+
+#include <cctype>
+
+#include "renderer/Gl.h"
+
+namespace wavorin::renderer {
+namespace {
+
+std::string_view GlText(GLenum which)
+{
+    const auto* text = reinterpret_cast<const char*>(glGetString(which));
+    return text ? std::string_view(text) : std::string_view();
+}
+
+bool IsPowerOfTwo(int value) { return value > 0 && (value & (value - 1)) == 0; }
+
+bool AtLeast(GlVersion version, int major, int minor)
+{
+    return version.major > major || (version.major == major && version.minor >= minor);
+}
+
+void ClearGlErrors()
+{
+    for (int i = 0; i < 16 && glGetError() != GL_NO_ERROR; ++i) {
+    }
+}
+
+}  // namespace
+
+GlVersion ParseGlVersion(std::string_view text)
+{
+    std::size_t i = 0;
+    auto number = [&](int& into) {
+        const std::size_t start = i;
+        into = 0;
+        while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])) && i - start < 4) {
+            into = into * 10 + (text[i++] - '0');
+        }
+        return i > start;
+    };
+    GlVersion parsed;
+    if (!number(parsed.major) || i >= text.size() || text[i++] != '.' || !number(parsed.minor)) return {};
+    return parsed;
+}
+
+bool HasExtension(std::string_view extensions, std::string_view name)
+{
+    while (!extensions.empty()) {
+        const std::size_t end = extensions.find(' ');
+        if (extensions.substr(0, end) == name) return true;
+        if (end == std::string_view::npos) break;
+        extensions.remove_prefix(end + 1);
+    }
+    return false;
+}
+
+MipmapBuilder ChooseMipmapBuilder(int width, int height)
+{
+    const GlVersion version = ParseGlVersion(GlText(GL_VERSION));
+    const std::string_view extensions = GlText(GL_EXTENSIONS);
+    const bool generates = AtLeast(version, 1, 4) || HasExtension(extensions, "GL_SGIS_generate_mipmap");
+    const bool anySize = (IsPowerOfTwo(width) && IsPowerOfTwo(height)) || AtLeast(version, 2, 0) ||
+                         HasExtension(extensions, "GL_ARB_texture_non_power_of_two");
+    GLint maxSize = 0;
+    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxSize);
+    const bool fits = width > 0 && height > 0 && width <= maxSize && height <= maxSize;
+    return generates && anySize && fits ? MipmapBuilder::GeneratedByGl : MipmapBuilder::Glu;
+}
+
+MipmapBuilder UploadMipmapped(MipmapBuilder preferred, int width, int height, const void* bgrRows)
+{
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+    glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
+    glPixelStorei(GL_UNPACK_SKIP_ROWS, 0);
+    glPixelStorei(GL_UNPACK_SKIP_PIXELS, 0);
+
+    if (preferred == MipmapBuilder::GeneratedByGl) {
+        ClearGlErrors();
+        glTexParameteri(GL_TEXTURE_2D, GL_GENERATE_MIPMAP, GL_TRUE);
+        glTexImage2D(GL_TEXTURE_2D, 0, 3, width, height, 0, GL_BGR_EXT, GL_UNSIGNED_BYTE, bgrRows);
+        if (glGetError() == GL_NO_ERROR) return MipmapBuilder::GeneratedByGl;
+        glTexParameteri(GL_TEXTURE_2D, GL_GENERATE_MIPMAP, GL_FALSE);
+        ClearGlErrors();
+    }
+    // GLU scales a picture whose sides are not powers of two; its result is not needed: a
+    // failed build leaves the texture without an image, drawn in its plain colour.
+    gluBuild2DMipmaps(GL_TEXTURE_2D, 3, width, height, GL_BGR_EXT, GL_UNSIGNED_BYTE, bgrRows);
+    return MipmapBuilder::Glu;
+}
+
+}  // namespace wavorin::renderer

@@ -1,0 +1,47 @@
+#pragma once
+// The ring-through scene: a translucent yellow ring carrying the ring picture tumbles at the
+// centre while a tube carrying the desktop picture swings through its hole every two seconds.
+// Every frame is a function of the scene time alone. OpenGL 1.1 and GLU only.
+
+#include "renderer/Texture.h"
+
+namespace wavorin::renderer {
+
+inline constexpr char kRingSnapshotPath[] = "C:\\vetsu_temp\\Zelvane1.alo";
+inline constexpr char kArcSnapshotPath[] = "C:\\vetsu_temp\\Zelvane2.alo";
+
+// Display list names.
+inline constexpr unsigned kRingListLevel0 = 1;
+inline constexpr unsigned kRingListLevel1 = 2;
+inline constexpr unsigned kMainRingList = 3;  // level of detail 2, the one frames draw
+inline constexpr unsigned kArcList = 125;
+
+// Ring colours by level of detail (RGBA); frames use the main ring's, entry 3.
+inline constexpr float kRingColours[4][4] = {
+    {1.0f, 0.0f, 0.0f, 0.8f},
+    {1.0f, 0.333f, 0.0f, 0.8f},
+    {1.0f, 0.666f, 0.0f, 0.8f},
+    {1.0f, 1.0f, 0.0f, 0.8f},
+};
+
+struct Scene {
+    Texture ringTexture;
+    Texture arcTexture;
+};
+
+struct SnapshotPaths {
+    const char* ring = kRingSnapshotPath;
+    const char* arc = kArcSnapshotPath;
+};
+
+// GL state, camera, textures and display lists, with the context current. The aspect
+// ratio is taken once, here. Always true.
+bool InitScene(Scene& scene, int clientWidth, int clientHeight, const SnapshotPaths& paths = {});
+
+// Compiles lists 1, 2, 3 and 125, drawing each object once as it goes.
+void BuildDisplayLists();
+
+// One frame into the back buffer; leaves the modelview stack as deep as it found it.
+void DrawFrame(const Scene& scene, double sceneTime);
+
+}  // namespace wavorin::renderer

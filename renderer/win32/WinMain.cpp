@@ -1,0 +1,38 @@
+// Wavorin.dll, the renderer: a borderless window showing the ring-through scene until Esc.
+
+#include <windows.h>
+
+#include "renderer/win32/RendererWindow.h"
+#include "renderer/win32/WindowSize.h"
+
+using namespace wavorin::renderer;
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
+{
+    RendererState state;
+    ShowCursor(FALSE);
+    state.running = false;
+
+    const WindowSize size = ReadWindowSize();
+    state.windowWidth = size.width;
+    state.windowHeight = size.height;
+
+    if (!RegisterRendererClass(instance)) return 0;
+    HWND window = CreateRendererWindow(instance, state);
+    if (!window) return 0;
+    ShowWindow(window, SW_SHOW);
+    UpdateWindow(window);  // finds running false: no frame yet
+
+    LARGE_INTEGER frequency{}, start{};
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&start);
+    state.counterFrequency = frequency.QuadPart;
+    state.startCount = start.QuadPart;  // the set-up time counts into the first frame's time
+
+    if (!InitScene(state.scene, state.clientWidth, state.clientHeight)) return 0;
+    state.running = true;
+
+    const int exitCode = RunMessageLoop(window);
+    state.running = false;
+    return exitCode;
+}
