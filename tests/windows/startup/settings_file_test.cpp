@@ -29,7 +29,7 @@ protected:
     // Written with the platform's own function, as another writer would have left it.
     void Store(std::string_view key, const std::wstring& value)
     {
-        ASSERT_TRUE(WritePrivateProfileStringA(ini::kSection.data(), std::string(key).c_str(),
+        ASSERT_TRUE(WritePrivateProfileStringA(ini::kSection, std::string(key).c_str(),
                                                win32::WideToAnsi(value).c_str(), win32::WideToAnsi(ini_).c_str()));
     }
     fs::path MakeFile(const std::wstring& name)
