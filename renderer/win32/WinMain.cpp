@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "renderer/win32/RendererWindow.h"
-#include "renderer/win32/WindowSize.h"
+#include "renderer/WindowSize.h"
 
 using namespace wavorin::renderer;
 
