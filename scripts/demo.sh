@@ -2,7 +2,8 @@
 # Builds the 64-bit pair and shows it under Wine: on the current X display when there is
 # one, else on a virtual screen, saving screenshots into a folder it prints.
 #   1. the preview, embedded in a stand-in for the system's screensaver settings page;
-#   2. a screensaver run (/s) and the settings file it writes.
+#   2. a screensaver run (/s) and the settings file it writes;
+#   3. the renderer on its own, with sample snapshot files, ended by Esc.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/lib/wine-env.sh
@@ -49,6 +50,20 @@ echo "== screensaver run"
 "$WINE64" 'C:\Wavorin\Wavorin.scr' /s
 echo "settings file C:\\vetsu_temp\\Wavorin.ini:"
 iconv -f CP932 -t UTF-8 "$WINEPREFIX/drive_c/vetsu_temp/Wavorin.ini" | sed 's/^/    /'
+
+if [ -f build/win64/bin/Wavorin.dll ]; then
+  echo "== renderer"
+  # The snapshot files a run leaves behind, from sample pictures; then the renderer as the
+  # host starts it, a screenshot of a running frame, and Esc.
+  wine_run build/win64/tools/SampleSnapshots.exe
+  wine_run 'C:\Wavorin\Wavorin.dll' &
+  renderer=$!
+  sleep 4
+  snap renderer
+  window=$(xdotool search --name '^Zelvane_VC$' | head -n1)
+  xdotool windowfocus --sync "$window" key Escape
+  wait $renderer && echo "renderer ended by Esc"
+fi
 
 [ $headless = 1 ] && echo "screenshots are in $shots"
 exit 0

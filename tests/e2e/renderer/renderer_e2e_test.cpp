@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "common/snapshot/BmpReader.h"
 #include "common/snapshot/BmpWriter.h"
 #include "tests/e2e/harness/Harness.h"
 #include "tools/sample_pictures/SamplePictures.h"
@@ -79,10 +80,21 @@ int ChangedPixels(const std::vector<std::uint32_t>& a, const std::vector<std::ui
     return changed;
 }
 
+// The window the user's input goes to. A window just shown may get there a moment later.
+bool BringToFront(HWND window)
+{
+    return WaitUntil(
+        [&] {
+            SetForegroundWindow(window);
+            return GetForegroundWindow() == window;
+        },
+        5s);
+}
+
 // Keys as the user types them: through the system's input queue to the focused window.
 void PressKey(HWND window, WORD key)
 {
-    SetForegroundWindow(window);
+    ASSERT_TRUE(BringToFront(window));
     INPUT input[2]{};
     input[0].type = INPUT_KEYBOARD;
     input[0].ki.wVk = key;
@@ -93,7 +105,7 @@ void PressKey(HWND window, WORD key)
 
 void MoveAndClickMouse(HWND window)
 {
-    SetForegroundWindow(window);
+    ASSERT_TRUE(BringToFront(window));
     std::vector<INPUT> inputs;
     // Absolute moves over the window (0..65535 spans the screen); the pointer stays on it.
     for (int step = 0; step < 5; ++step) {
@@ -270,6 +282,35 @@ TEST_F(RendererTest, MissingOrMalformedSnapshotFilesStillGiveAMovingScene)
         PressKey(window, VK_ESCAPE);
         EXPECT_EQ(Renderer().WaitForExit(10s), 0u);
     }
+}
+
+// The host shows the scene's own still in the preview pane: its picture resource is the
+// committed picture, as the system's resource loader hands it out.
+TEST(HostPreviewPicture, IsTheStillOfTheScene)
+{
+    const fs::path host = BuiltProgram(L"Wavorin.scr");
+    HMODULE module = LoadLibraryExW(host.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    ASSERT_NE(module, nullptr);
+    win32::UniqueBitmap bitmap(static_cast<HBITMAP>(
+        LoadImageW(module, MAKEINTRESOURCEW(101), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));  // IDB_PREVIEW
+    FreeLibrary(module);
+    ASSERT_TRUE(bitmap);
+
+    const auto committed = snapshot::ReadBmpFile(fs::path(L"Z:" WAVORIN_SOURCE_DIR_W L"/host/assets/preview.bmp"));
+    ASSERT_EQ(committed.status, snapshot::ReadStatus::Loaded);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = committed.width;
+    info.bmiHeader.biHeight = committed.height;  // bottom-up, as the file stores it
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    std::vector<std::uint8_t> pixels(committed.picture.pixels.size());
+    HDC screen = GetDC(nullptr);
+    const int rows = GetDIBits(screen, bitmap.get(), 0, UINT(committed.height), pixels.data(), &info, DIB_RGB_COLORS);
+    ReleaseDC(nullptr, screen);
+    EXPECT_EQ(rows, 112);
+    EXPECT_EQ(committed.width, 152);
+    EXPECT_TRUE(pixels == committed.picture.pixels);
 }
 
 }  // namespace
