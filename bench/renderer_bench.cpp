@@ -55,7 +55,7 @@ void DrawFrame(benchmark::State& state)
         return;
     }
     const std::string ring = std::filesystem::temp_directory_path() / ("wavorin-bench-ring-" + std::to_string(getpid()) + ".alo");
-    snapshot::WriteBmpFile(ring, tools::MakeRingPicture());
+    snapshot::WriteBmpFile(ring, tools::MakeSampleRingPicture());
     const std::string desktop = CaptureFile(1920, 1080);
     renderer::Scene scene;
     renderer::InitScene(scene, 1920, 1080, {ring.c_str(), desktop.c_str()});

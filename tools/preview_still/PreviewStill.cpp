@@ -7,6 +7,7 @@
 #include "common/snapshot/BmpWriter.h"
 #include "renderer/Scene.h"
 #include "renderer/offscreen/OffscreenGl.h"
+#include "tools/picturegen/RingPictures.h"
 #include "tools/sample_pictures/SamplePictures.h"
 
 namespace wavorin::tools {
@@ -16,13 +17,27 @@ namespace {
 
 constexpr int kOversampling = 4;
 
+// The first of the built-in ring pictures, the flames, as a snapshot file holds it.
+snapshot::Picture FlamesRingPicture()
+{
+    const std::vector<std::uint8_t> rgb = MakeRingPicture(0);
+    snapshot::Picture picture = snapshot::MakePicture(kRingPictureSide, kRingPictureSide);
+    for (int y = 0; y < kRingPictureSide; ++y) {
+        for (int x = 0; x < kRingPictureSide; ++x) {
+            const std::size_t at = (std::size_t(y) * kRingPictureSide + std::size_t(x)) * 3;
+            snapshot::SetPixel(picture, x, y, {rgb[at], rgb[at + 1], rgb[at + 2]});
+        }
+    }
+    return picture;
+}
+
 // The two snapshot files of a run, in a folder of their own that goes away afterwards.
 class SnapshotFolder {
 public:
     SnapshotFolder() : folder_(fs::temp_directory_path() / ("wavorin-preview-" + std::to_string(getpid())))
     {
         fs::create_directories(folder_);
-        snapshot::WriteBmpFile(Ring(), MakeRingPicture());
+        snapshot::WriteBmpFile(Ring(), FlamesRingPicture());
         snapshot::WriteBmpFile(Arc(), MakeDesktopPicture(1024, 768));
     }
     SnapshotFolder(const SnapshotFolder&) = delete;

@@ -1,6 +1,7 @@
 #pragma once
 // The still picture of the host's preview pane: the scene rendered offscreen from the
-// sample desktop and ring pictures, drawn large and scaled down for smooth edges.
+// sample desktop and the built-in flames ring picture, drawn large and scaled down for
+// smooth edges.
 
 #include "common/snapshot/BmpFormat.h"
 

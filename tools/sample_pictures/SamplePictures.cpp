@@ -64,7 +64,7 @@ snapshot::Picture MakeDesktopPicture(std::int32_t width, std::int32_t height)
     return picture;
 }
 
-snapshot::Picture MakeRingPicture(std::int32_t size)
+snapshot::Picture MakeSampleRingPicture(std::int32_t size)
 {
     snapshot::Picture picture = snapshot::MakePicture(size, size);
     const double turn = 2.0 * 3.14159265358979 / size;

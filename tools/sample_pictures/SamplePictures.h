@@ -13,7 +13,8 @@ namespace wavorin::tools {
 // with a title bar and lines of text, and a taskbar along the bottom.
 snapshot::Picture MakeDesktopPicture(std::int32_t width, std::int32_t height);
 
-// Orange and red flames that tile seamlessly in both directions.
-snapshot::Picture MakeRingPicture(std::int32_t size = 128);
+// Orange and red flames that tile seamlessly in both directions: a quick stand-in for the
+// built-in ring pictures where their generator is not built (Windows-side tools, benchmarks).
+snapshot::Picture MakeSampleRingPicture(std::int32_t size = 128);
 
 }  // namespace wavorin::tools

@@ -14,7 +14,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     const std::filesystem::path work = L"C:\\vetsu_temp";
     std::error_code ignored;
     std::filesystem::create_directories(work, ignored);
-    const bool ring = snapshot::WriteBmpFile(work / L"Zelvane1.alo", tools::MakeRingPicture());
+    const bool ring = snapshot::WriteBmpFile(work / L"Zelvane1.alo", tools::MakeSampleRingPicture());
     const bool desktop = snapshot::WriteBmpFile(
         work / L"Zelvane2.alo", tools::MakeDesktopPicture(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)));
     return ring && desktop ? 0 : 1;

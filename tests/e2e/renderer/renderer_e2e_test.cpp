@@ -36,7 +36,7 @@ void WriteSettings(const char* width, const char* height)
 void WriteSampleSnapshots()
 {
     fs::create_directories(kWorkDirectory);
-    ASSERT_TRUE(snapshot::WriteBmpFile(kRingFile, tools::MakeRingPicture()));
+    ASSERT_TRUE(snapshot::WriteBmpFile(kRingFile, tools::MakeSampleRingPicture()));
     ASSERT_TRUE(snapshot::WriteBmpFile(kDesktopFile, tools::MakeDesktopPicture(GetSystemMetrics(SM_CXSCREEN),
                                                                                GetSystemMetrics(SM_CYSCREEN))));
 }
@@ -256,7 +256,7 @@ TEST_F(RendererTest, MissingOrMalformedSnapshotFilesStillGiveAMovingScene)
     };
     std::string topDown;
     {
-        auto bytes = *snapshot::EncodeBmp(tools::MakeRingPicture());
+        auto bytes = *snapshot::EncodeBmp(tools::MakeSampleRingPicture());
         bytes[25] = 0xFF, bytes[24] = 0xFF, bytes[23] = 0xFF, bytes[22] = 0x80;  // height -128
         topDown.assign(bytes.begin(), bytes.end());
     }

@@ -212,7 +212,7 @@ TEST_F(SceneTest, ModelviewAfterAFrameIsTheArcsTransformUnderTheTumble)
 
 TEST_F(SceneTest, EightSecondsLaterTheFrameIsTheSame)
 {
-    const Picture start = Frame(0, tools::MakeRingPicture(), tools::MakeDesktopPicture(640, 480));
+    const Picture start = Frame(0, tools::MakeSampleRingPicture(), tools::MakeDesktopPicture(640, 480));
     EXPECT_LE(testing::LargestDifference(Frame(8), start), 1);
     EXPECT_GT(testing::LargestDifference(Frame(4), start), 100);  // half-way it is not
     EXPECT_LE(testing::LargestDifference(Frame(8.0 * 24 * 3600 * 7), start), 1);  // nor after a week
