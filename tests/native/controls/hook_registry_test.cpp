@@ -1,0 +1,294 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "host/controls/HookRegistry.h"
+
+namespace wavorin::controls {
+namespace {
+
+constexpr std::uint32_t kMessageA = 0x0400;
+constexpr std::uint32_t kMessageB = 0x0401;
+constexpr std::uint32_t kMessageC = 0x0402;
+
+// Windows whose procedures are chains of forwarding procedures over their own procedure,
+// removable in any order, like the platform's subclass chain.
+class FakeWindows final : public ProcedureSwitch {
+public:
+    using Procedure = std::function<std::intptr_t(std::uint32_t, std::uintptr_t, std::intptr_t)>;
+
+    void Create(WindowId window, Procedure procedure) { windows_[window].own = std::move(procedure); }
+
+    bool Install(HookRecord& record) override
+    {
+        auto found = windows_.find(record.window);
+        if (found == windows_.end()) return false;
+        found->second.chain.push_back(&record);
+        return true;
+    }
+    void Remove(HookRecord& record) override
+    {
+        auto& chain = windows_.at(record.window).chain;
+        chain.erase(std::find(chain.begin(), chain.end(), &record));
+    }
+
+    std::intptr_t Send(WindowId window, std::uint32_t message, std::uintptr_t wParam = 0, std::intptr_t lParam = 0)
+    {
+        const Window& target = windows_.at(window);
+        return Dispatch(target, static_cast<int>(target.chain.size()) - 1, window, message, wParam, lParam);
+    }
+    std::size_t HookCount(WindowId window) const { return windows_.at(window).chain.size(); }
+
+private:
+    struct Window {
+        Procedure own;
+        std::vector<HookRecord*> chain;  // last = outermost
+    };
+
+    std::intptr_t Dispatch(const Window& target, int level, WindowId window, std::uint32_t message,
+                           std::uintptr_t wParam, std::intptr_t lParam)
+    {
+        if (level < 0) return target.own(message, wParam, lParam);
+        const HookRecord& record = *target.chain[level];
+        return ForwardMessage(record, record.registry->Client(), window, message, wParam, lParam,
+                              [&](WindowId w, std::uint32_t m, std::uintptr_t wp, std::intptr_t lp) {
+                                  return Dispatch(target, level - 1, w, m, wp, lp);
+                              });
+    }
+
+    std::map<WindowId, Window> windows_;
+};
+
+struct Call {
+    std::string who;
+    bool before = false;
+    std::uint32_t message = 0;
+    std::uintptr_t wParam = 0;
+    std::intptr_t result = 0;
+
+    friend bool operator==(const Call&, const Call&) = default;
+};
+
+class RecordingClient final : public HookClient {
+public:
+    RecordingClient(std::string name, std::vector<Call>& log) : name_(std::move(name)), log_(log) {}
+
+    void SubclassProc(bool before, bool& handled, std::intptr_t& result, WindowId&, std::uint32_t& message,
+                      std::uintptr_t& wParam, std::intptr_t&) override
+    {
+        log_.push_back({name_, before, message, wParam, result});
+        if (before && handleBefore) {
+            handled = true;
+            result = 77;
+        }
+        if (before && replaceWParam) wParam = 99;
+        if (!before && addToResult) result += 1000;
+    }
+
+    bool handleBefore = false;
+    bool replaceWParam = false;
+    bool addToResult = false;
+
+private:
+    std::string name_;
+    std::vector<Call>& log_;
+};
+
+class HookRegistryTest : public ::testing::Test {
+protected:
+    static constexpr WindowId kWindow = 0x1000;
+    static constexpr WindowId kOther = 0x2000;
+
+    void SetUp() override
+    {
+        for (WindowId window : {kWindow, kOther}) {
+            windows.Create(window, [this, window](std::uint32_t message, std::uintptr_t wParam, std::intptr_t) {
+                log.push_back({"window", false, message, wParam, 0});
+                return static_cast<std::intptr_t>(window + message);
+            });
+        }
+    }
+
+    std::vector<Call> log;
+    FakeWindows windows;
+    RecordingClient client{"client", log};
+    HookRegistry registry{client, windows};
+};
+
+TEST_F(HookRegistryTest, AHookedWindowWithoutMessagesPassesEverythingOn)
+{
+    EXPECT_EQ(registry.HookWindow(kWindow), 0);
+    EXPECT_EQ(windows.Send(kWindow, kMessageA, 5), static_cast<std::intptr_t>(kWindow + kMessageA));
+    EXPECT_EQ(log, (std::vector<Call>{{"window", false, kMessageA, 5, 0}}));
+}
+
+TEST_F(HookRegistryTest, BeforeRunsAheadOfTheWindowAndAfterSeesItsResult)
+{
+    registry.HookWindow(kWindow);
+    registry.HookMessage(kWindow, kMessageA, kHookBefore | kHookAfter);
+    client.addToResult = true;
+
+    const std::intptr_t result = windows.Send(kWindow, kMessageA, 5);
+    const std::intptr_t own = static_cast<std::intptr_t>(kWindow + kMessageA);
+    EXPECT_EQ(result, own + 1000);  // the after call changed the result
+    EXPECT_EQ(log, (std::vector<Call>{{"client", true, kMessageA, 5, 0},
+                                      {"window", false, kMessageA, 5, 0},
+                                      {"client", false, kMessageA, 5, own}}));
+}
+
+TEST_F(HookRegistryTest, OnlyTheChosenMessagesAndMomentsReachTheClient)
+{
+    registry.HookWindow(kWindow);
+    registry.HookMessage(kWindow, kMessageA, kHookAfter);
+    registry.HookMessage(kWindow, kMessageB, kHookBefore);
+
+    windows.Send(kWindow, kMessageA);
+    windows.Send(kWindow, kMessageB);
+    windows.Send(kWindow, kMessageC);
+    EXPECT_EQ(log, (std::vector<Call>{{"window", false, kMessageA, 0, 0},
+                                      {"client", false, kMessageA, 0, static_cast<std::intptr_t>(kWindow + kMessageA)},
+                                      {"client", true, kMessageB, 0, 0},
+                                      {"window", false, kMessageB, 0, 0},
+                                      {"window", false, kMessageC, 0, 0}}));
+}
+
+TEST_F(HookRegistryTest, AMessageHandledBeforeReachesNeitherTheWindowNorTheAfterCall)
+{
+    registry.HookWindow(kWindow);
+    registry.HookMessage(kWindow, kMessageA, kHookBefore | kHookAfter);
+    client.handleBefore = true;
+
+    EXPECT_EQ(windows.Send(kWindow, kMessageA), 77);
+    EXPECT_EQ(log, (std::vector<Call>{{"client", true, kMessageA, 0, 0}}));
+}
+
+TEST_F(HookRegistryTest, TheBeforeCallMayChangeWhatTheWindowSees)
+{
+    registry.HookWindow(kWindow);
+    registry.HookMessage(kWindow, kMessageA, kHookBefore);
+    client.replaceWParam = true;
+    windows.Send(kWindow, kMessageA, 5);
+    ASSERT_EQ(log.size(), 2u);
+    EXPECT_EQ(log[1], (Call{"window", false, kMessageA, 99, 0}));
+}
+
+TEST_F(HookRegistryTest, MinusOneHooksEveryMessageAndStaysSoWhenMessagesAreAdded)
+{
+    registry.HookWindow(kWindow);
+    registry.HookMessage(kWindow, kEveryMessage, kHookAfter);
+    registry.HookMessage(kWindow, kMessageA, kHookAfter);
+    EXPECT_EQ(registry.Record(0).after.Count(), -1);
+    EXPECT_EQ(registry.Record(0).before.Count(), 0);
+
+    windows.Send(kWindow, kMessageB);
+    windows.Send(kWindow, kMessageC);
+    EXPECT_EQ(std::count_if(log.begin(), log.end(), [](const Call& c) { return c.who == "client"; }), 2);
+}
+
+TEST_F(HookRegistryTest, AMessageRegisteredTwiceIsKeptOnce)
+{
+    registry.HookWindow(kWindow);
+    registry.HookMessage(kWindow, kMessageA, kHookAfter);
+    registry.HookMessage(kWindow, kMessageB, kHookAfter);
+    registry.HookMessage(kWindow, kMessageA, kHookAfter);
+    EXPECT_EQ(registry.Record(0).after.Entries(), (std::vector<MessageId>{kMessageA, kMessageB}));
+    EXPECT_EQ(registry.Record(0).after.Count(), 2);
+
+    windows.Send(kWindow, kMessageA);
+    EXPECT_EQ(std::count_if(log.begin(), log.end(), [](const Call& c) { return c.who == "client"; }), 1);
+}
+
+TEST_F(HookRegistryTest, RecordsAreFoundFromTheTopAndFreeOnesAreReused)
+{
+    EXPECT_EQ(registry.HookWindow(kWindow), 0);
+    EXPECT_EQ(registry.HookWindow(kOther), 1);  // no free record: the registry grows by one
+    EXPECT_EQ(registry.RecordCount(), 2);
+    EXPECT_EQ(registry.FindHookSlot(kOther, false), 1);
+    EXPECT_EQ(registry.FindHookSlot(kWindow, false), 0);
+    EXPECT_EQ(registry.FindHookSlot(kWindow, true), -1);
+
+    registry.UnhookWindow(kWindow);
+    EXPECT_EQ(registry.FindHookSlot(kWindow, false), -1);
+    EXPECT_EQ(registry.FindHookSlot(0, true), 0);
+    EXPECT_EQ(registry.HookWindow(kOther), 0);  // the same window again takes the free record
+    EXPECT_EQ(registry.RecordCount(), 2);
+    EXPECT_EQ(registry.FindHookSlot(kOther, false), 1);  // the highest index wins
+    EXPECT_EQ(windows.HookCount(kOther), 2u);
+}
+
+TEST_F(HookRegistryTest, UnhookingRestoresTheWindowAndForgetsItsMessages)
+{
+    registry.HookWindow(kWindow);
+    registry.HookMessage(kWindow, kMessageA, kHookBefore);
+    registry.UnhookWindow(kWindow);
+    EXPECT_EQ(windows.HookCount(kWindow), 0u);
+    EXPECT_EQ(registry.Record(0).before.Count(), 0);
+    EXPECT_TRUE(registry.Record(0).before.Entries().empty());
+
+    registry.HookWindow(kWindow);  // a fresh record sees nothing until asked
+    windows.Send(kWindow, kMessageA);
+    EXPECT_EQ(log, (std::vector<Call>{{"window", false, kMessageA, 0, 0}}));
+}
+
+TEST_F(HookRegistryTest, OperationsOnUnknownWindowsDoNothing)
+{
+    registry.UnhookWindow(kWindow);
+    registry.HookMessage(kWindow, kMessageA, kHookAfter);
+    EXPECT_EQ(registry.RecordCount(), 0);
+    EXPECT_EQ(registry.FindHookSlot(kWindow, false), -1);
+    EXPECT_EQ(registry.HookWindow(0x9999), -1);  // the platform refuses: the record stays free
+    EXPECT_EQ(registry.FindHookSlot(0, true), 0);
+    EXPECT_EQ(registry.HookWindow(0), -1);
+}
+
+TEST_F(HookRegistryTest, DestroyingTheRegistryUnhooksEverything)
+{
+    {
+        RecordingClient temporary{"temporary", log};
+        HookRegistry scoped{temporary, windows};
+        scoped.HookWindow(kWindow);
+        scoped.HookWindow(kOther);
+    }
+    EXPECT_EQ(windows.HookCount(kWindow), 0u);
+    EXPECT_EQ(windows.HookCount(kOther), 0u);
+}
+
+TEST_F(HookRegistryTest, ThreeClientsOnOneWindowUnhookInAnyOrder)
+{
+    std::array<int, 3> order{0, 1, 2};
+    do {
+        log.clear();
+        std::vector<std::unique_ptr<RecordingClient>> clients;
+        std::vector<std::unique_ptr<HookRegistry>> registries;
+        for (int i = 0; i < 3; ++i) {
+            clients.push_back(std::make_unique<RecordingClient>("client" + std::to_string(i), log));
+            registries.push_back(std::make_unique<HookRegistry>(*clients.back(), windows));
+            registries.back()->HookWindow(kWindow);
+            registries.back()->HookMessage(kWindow, kMessageA, kHookAfter);
+        }
+        std::vector<bool> hooked(3, true);
+        for (int removed : order) {
+            registries[removed]->UnhookWindow(kWindow);
+            hooked[removed] = false;
+            log.clear();
+            EXPECT_EQ(windows.Send(kWindow, kMessageA), static_cast<std::intptr_t>(kWindow + kMessageA));
+            // The window's own procedure ran once, and every client still hooked saw the message.
+            EXPECT_EQ(std::count_if(log.begin(), log.end(), [](const Call& c) { return c.who == "window"; }), 1);
+            for (int i = 0; i < 3; ++i) {
+                const std::string name = "client" + std::to_string(i);
+                const bool seen = std::any_of(log.begin(), log.end(), [&](const Call& c) { return c.who == name; });
+                EXPECT_EQ(seen, hooked[i]) << name;
+            }
+        }
+        EXPECT_EQ(windows.HookCount(kWindow), 0u);
+    } while (std::next_permutation(order.begin(), order.end()));
+}
+
+}  // namespace
+}  // namespace wavorin::controls
