@@ -2,12 +2,12 @@
 
 namespace wavorin::controls {
 
-FontSpec InitialButtonFont()
+FontInfo InitialButtonFont()
 {
-    return FontSpec{"Verdana", 8.25, 400, 0, 0};
+    return FontInfo{"Verdana", 8.25, 400, 0, 0};
 }
 
-ButtonProperties ReadButtonProperties(const PropertyStore& store, const FontSpec& currentFont)
+ButtonProperties ReadButtonProperties(const PropertyStore& store, const FontInfo& currentFont)
 {
     const ButtonProperties defaults;
     ButtonProperties properties;

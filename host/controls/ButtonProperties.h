@@ -12,16 +12,16 @@ struct ButtonProperties {
     std::string caption = "&OK";  // UTF-8
     bool enabled = true;
     Colour foreColor = 0;
-    FontSpec font;
+    FontInfo font;
     bool focusRect = true;
 };
 
 // The font a button starts with: Verdana, 8.25 points, normal weight, ANSI character set.
-FontSpec InitialButtonFont();
+FontInfo InitialButtonFont();
 
 // Reads "Caption", "ForeColor", "Font", "FocusRect", "Enabled" (the order the button applies
 // them in); a missing font keeps `currentFont`.
-ButtonProperties ReadButtonProperties(const PropertyStore& store, const FontSpec& currentFont);
+ButtonProperties ReadButtonProperties(const PropertyStore& store, const FontInfo& currentFont);
 
 // Writes "Caption", "Enabled", "ForeColor", "Font", "FocusRect"; the font is always stored.
 void WriteButtonProperties(PropertyStore& store, const ButtonProperties& properties);

@@ -76,7 +76,7 @@ void PropertyStore::WriteString(std::string_view key, std::string_view value, st
     }
 }
 
-void PropertyStore::WriteFont(std::string_view key, const FontSpec& value)
+void PropertyStore::WriteFont(std::string_view key, const FontInfo& value)
 {
     Put(key, value);
 }
@@ -112,10 +112,10 @@ std::string PropertyStore::ReadString(std::string_view key, std::string_view def
     return std::string(defaultValue);
 }
 
-FontSpec PropertyStore::ReadFont(std::string_view key, const FontSpec& defaultValue) const
+FontInfo PropertyStore::ReadFont(std::string_view key, const FontInfo& defaultValue) const
 {
     const PropertyValue* value = Find(key);
-    if (const auto* font = value ? std::get_if<FontSpec>(value) : nullptr) return *font;
+    if (const auto* font = value ? std::get_if<FontInfo>(value) : nullptr) return *font;
     return defaultValue;
 }
 

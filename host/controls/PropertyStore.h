@@ -20,21 +20,21 @@
 
 namespace wavorin::controls {
 
-struct FontSpec {
+struct FontInfo {
     std::string face;  // UTF-8
     double points = 0;
     std::int32_t weight = 400;
     std::int32_t charset = 0;
     std::int32_t style = 0;  // kFontItalic | kFontUnderline | kFontStrikeout
 
-    friend bool operator==(const FontSpec&, const FontSpec&) = default;
+    friend bool operator==(const FontInfo&, const FontInfo&) = default;
 };
 
 inline constexpr std::int32_t kFontItalic = 1;
 inline constexpr std::int32_t kFontUnderline = 2;
 inline constexpr std::int32_t kFontStrikeout = 4;
 
-using PropertyValue = std::variant<std::int32_t, bool, std::string, FontSpec>;
+using PropertyValue = std::variant<std::int32_t, bool, std::string, FontInfo>;
 
 struct Property {
     std::string key;
@@ -51,7 +51,7 @@ public:
     void WriteBool(std::string_view key, bool value, bool defaultValue);
     void WriteString(std::string_view key, std::string_view value, std::string_view defaultValue);
     // Fonts have no default: they are always stored.
-    void WriteFont(std::string_view key, const FontSpec& value);
+    void WriteFont(std::string_view key, const FontInfo& value);
 
     // Reading gives the default for a missing key and for a value of another kind that
     // cannot stand for the one asked for (Booleans and integers stand for each other, True
@@ -60,7 +60,7 @@ public:
     std::int16_t ReadInt16(std::string_view key, std::int16_t defaultValue) const;
     bool ReadBool(std::string_view key, bool defaultValue) const;
     std::string ReadString(std::string_view key, std::string_view defaultValue) const;
-    FontSpec ReadFont(std::string_view key, const FontSpec& defaultValue) const;
+    FontInfo ReadFont(std::string_view key, const FontInfo& defaultValue) const;
 
     bool Contains(std::string_view key) const { return Find(key) != nullptr; }
     const std::vector<Property>& Entries() const { return entries_; }

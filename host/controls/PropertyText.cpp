@@ -32,7 +32,7 @@ struct ValueWriter {
     void operator()(std::int32_t number) const { AppendNumber(out, number); }
     void operator()(bool flag) const { out += flag ? "True" : "False"; }
     void operator()(const std::string& text) const { AppendQuoted(out, text); }
-    void operator()(const FontSpec& font) const
+    void operator()(const FontInfo& font) const
     {
         out += '{';
         AppendQuoted(out, font.face);
@@ -149,9 +149,9 @@ private:
     std::string_view rest_;
 };
 
-std::optional<FontSpec> ReadFontValue(LineReader& reader)
+std::optional<FontInfo> ReadFontValue(LineReader& reader)
 {
-    FontSpec font;
+    FontInfo font;
     std::optional<std::string> face = reader.Quoted();
     if (!face || !reader.Take(',')) return std::nullopt;
     font.face = std::move(*face);
@@ -174,7 +174,7 @@ std::optional<PropertyValue> ReadValue(LineReader& reader)
     if (reader.TakeWord("True")) return PropertyValue{true};
     if (reader.TakeWord("False")) return PropertyValue{false};
     if (reader.Take('{')) {
-        std::optional<FontSpec> font = ReadFontValue(reader);
+        std::optional<FontInfo> font = ReadFontValue(reader);
         if (!font) return std::nullopt;
         return PropertyValue{std::move(*font)};
     }

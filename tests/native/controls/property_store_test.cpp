@@ -70,7 +70,7 @@ TEST(PropertyStoreText, WritesOneLinePerPropertyInOrder)
     store.WriteString("Caption", "Say \"hi\"", "&OK");
     store.WriteBool("Enabled", false, true);
     store.WriteInt("ForeColor", -255, 0);
-    store.WriteFont("Font", FontSpec{"ＭＳ Ｐゴシック", 9.75, 400, 128, kFontItalic | kFontUnderline});
+    store.WriteFont("Font", FontInfo{"ＭＳ Ｐゴシック", 9.75, 400, 128, kFontItalic | kFontUnderline});
     EXPECT_EQ(store.ToText(),
               "Caption = \"Say \"\"hi\"\"\"\n"
               "Enabled = False\n"
@@ -86,7 +86,7 @@ TEST(PropertyStoreText, ReadsWhatItWritesBack)
     store.WriteBool("FocusRect", false, true);
     store.WriteInt("FillColour", 14737632, 0);
     store.WriteInt("Lowest", -2147483647 - 1, 0);
-    store.WriteFont("Font", FontSpec{"Verdana", 8.25, 700, 0, kFontStrikeout});
+    store.WriteFont("Font", FontInfo{"Verdana", 8.25, 700, 0, kFontStrikeout});
     const auto back = PropertyStore::FromText(store.ToText());
     ASSERT_TRUE(back.has_value());
     EXPECT_EQ(*back, store);
@@ -149,7 +149,7 @@ TEST(ButtonProperties, AreReadInApplyOrderAndWrittenInStoredOrder)
     properties.caption = "設定";
     properties.enabled = false;
     properties.foreColor = 255;
-    properties.font = FontSpec{"ＭＳ Ｐゴシック", 9.75, 400, 128, 0};
+    properties.font = FontInfo{"ＭＳ Ｐゴシック", 9.75, 400, 128, 0};
     properties.focusRect = false;
     PropertyStore store;
     WriteButtonProperties(store, properties);
@@ -165,7 +165,7 @@ TEST(ButtonProperties, AreReadInApplyOrderAndWrittenInStoredOrder)
 
 TEST(ButtonProperties, AnEmptyStoreGivesTheDefaultsAndKeepsTheCurrentFont)
 {
-    const FontSpec current{"Tahoma", 10, 400, 0, 0};
+    const FontInfo current{"Tahoma", 10, 400, 0, 0};
     const ButtonProperties back = ReadButtonProperties(PropertyStore{}, current);
     EXPECT_EQ(back.caption, "&OK");
     EXPECT_TRUE(back.enabled);
