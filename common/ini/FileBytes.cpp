@@ -1,0 +1,94 @@
+#include "common/ini/FileBytes.h"
+
+#include <array>
+#include <atomic>
+#include <chrono>
+#include <cstdint>
+#include <fstream>
+#include <ios>
+#include <limits>
+#include <random>
+#include <system_error>
+
+namespace wavorin::ini {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Random enough that two writers, even in two processes, never pick the same name.
+std::string UniqueSuffix()
+{
+    static std::atomic<std::uint64_t> counter{0};
+    std::random_device device;
+    const auto ticks = static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+    std::uint64_t mixed = (static_cast<std::uint64_t>(device()) << 32) ^ device() ^ ticks ^
+                          (counter.fetch_add(1) * 0x9E3779B97F4A7C15ull);
+    std::string hex(16, '0');
+    for (char& digit : hex) {
+        digit = "0123456789abcdef"[mixed & 0xF];
+        mixed >>= 4;
+    }
+    return "." + hex + ".tmp";
+}
+
+bool WriteNewFile(const fs::path& file, std::string_view bytes)
+{
+    if (bytes.size() > static_cast<std::size_t>(std::numeric_limits<std::streamsize>::max())) return false;
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    if (!out) return false;
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    return !out.fail();
+}
+
+}  // namespace
+
+FileContents ReadWholeFile(const fs::path& file, std::size_t maxBytes)
+{
+    std::error_code error;
+    const fs::file_status status = fs::status(file, error);
+    if (status.type() == fs::file_type::not_found) return {FileState::Missing, {}};
+    if (error || status.type() != fs::file_type::regular) return {};
+    if (const auto size = fs::file_size(file, error); error || size > maxBytes) return {};
+
+    std::ifstream in(file, std::ios::binary);
+    if (!in) return {};
+    // Read in pieces rather than trusting that size: the file may change under us.
+    FileContents contents{FileState::Read, {}};
+    std::array<char, 64 * 1024> piece{};
+    while (in) {
+        in.read(piece.data(), static_cast<std::streamsize>(piece.size()));
+        const auto got = static_cast<std::size_t>(in.gcount());
+        if (got > maxBytes - contents.bytes.size()) return {};
+        contents.bytes.append(piece.data(), got);
+    }
+    if (!in.eof()) return {};
+    return contents;
+}
+
+bool ReplaceFileAtomically(const fs::path& file, std::string_view bytes)
+{
+    std::error_code error;
+    const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
+    if (!fs::is_directory(folder, error)) return false;
+    const fs::file_status target = fs::status(file, error);
+    if (fs::exists(target) && (target.permissions() & fs::perms::owner_write) == fs::perms::none) return false;
+
+    for (int attempt = 0; attempt < 8; ++attempt) {
+        fs::path temporary = file;
+        temporary += UniqueSuffix();
+        if (fs::exists(temporary, error) || error) continue;
+        if (!WriteNewFile(temporary, bytes)) {
+            fs::remove(temporary, error);
+            return false;
+        }
+        fs::rename(temporary, file, error);
+        if (!error) return true;
+        fs::remove(temporary, error);
+        return false;
+    }
+    return false;
+}
+
+}  // namespace wavorin::ini

@@ -1,0 +1,18 @@
+#pragma once
+
+// Where the settings live: C:\vetsu_temp\Wavorin.ini, one section, names as CP932 bytes.
+
+namespace wavorin::ini {
+
+inline constexpr char kSection[] = "Section";
+inline constexpr char kKeyBgmKind[] = "BGM\x8B\xE6\x95\xAA";        // "BGM区分"
+inline constexpr char kKeyBgmRepeat[] = "BGM\xD8\xCB\xDF\xB0\xC4";  // "BGMﾘﾋﾟｰﾄ" (half-width kana)
+inline constexpr char kKeyBgmFile[] = "BGM\xCC\xA7\xB2\xD9";        // "BGMﾌｧｲﾙ" (half-width kana)
+inline constexpr char kKeyWidth[] = "Width";
+inline constexpr char kKeyHeight[] = "Height";
+
+// Screen size the renderer assumes when the file has none (or a zero).
+inline constexpr int kDefaultWidth = 1024;
+inline constexpr int kDefaultHeight = 768;
+
+}  // namespace wavorin::ini
