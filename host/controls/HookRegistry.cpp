@@ -84,7 +84,12 @@ void HookRegistry::UnhookWindow(WindowId window)
 {
     const int index = FindHookSlot(window, false);
     if (index == -1 || window == 0) return;
-    HookRecord& record = *records_[index];
+    UnhookRecord(*records_[index]);
+}
+
+void HookRegistry::UnhookRecord(HookRecord& record)
+{
+    if (record.window == 0 || record.registry != this) return;
     procedures_.Remove(record);
     record.window = 0;
     record.after.Clear();

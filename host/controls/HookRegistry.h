@@ -99,6 +99,8 @@ public:
     void HookMessage(WindowId window, MessageId message, int when);
     // Restores the window's procedure and frees the record; nothing for an unknown window.
     void UnhookWindow(WindowId window);
+    // The same for one record (of this registry), as when its window is being destroyed.
+    void UnhookRecord(HookRecord& record);
     // From the highest index down: the record of `window`, or with forAdding the first free
     // record (a record of the same window is not reused); -1 if there is none.
     int FindHookSlot(WindowId window, bool forAdding) const;
