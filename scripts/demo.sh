@@ -2,7 +2,8 @@
 # Builds the 64-bit pair and shows it under Wine: on the current X display when there is
 # one, else on a virtual screen, saving screenshots into a folder it prints.
 #   1. the preview, embedded in a stand-in for the system's screensaver settings page;
-#   2. a screensaver run (/s) and the settings file it writes.
+#   2. a screensaver run (/s) and the settings file it writes;
+#   3. the dialog controls in their gallery.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/lib/wine-env.sh
@@ -49,6 +50,13 @@ echo "== screensaver run"
 "$WINE64" 'C:\Wavorin\Wavorin.scr' /s
 echo "settings file C:\\vetsu_temp\\Wavorin.ini:"
 iconv -f CP932 -t UTF-8 "$WINEPREFIX/drive_c/vetsu_temp/Wavorin.ini" | sed 's/^/    /'
+
+echo "== dialog controls"
+wine_run build/win64/bin/ControlGallery.exe 6 &
+gallery=$!
+sleep 3
+snap controls
+wait $gallery
 
 [ $headless = 1 ] && echo "screenshots are in $shots"
 exit 0
