@@ -56,7 +56,7 @@ int HookRegistry::HookWindow(WindowId window)
     if (window == 0) return -1;
     int index = records_.empty() ? -1 : FindHookSlot(window, true);
     if (index == -1) {
-        records_.push_back(std::make_unique<HookRecord>());
+        records_.push_back(std::make_shared<HookRecord>());
         index = RecordCount() - 1;
     }
     HookRecord& record = *records_[index];

@@ -48,7 +48,9 @@ protected:
 
 class HookRegistry;
 
-struct HookRecord {
+// Shared: a forwarding procedure on the stack keeps its record alive even when the registry
+// goes away during the message (a form that destroys its buttons while handling it).
+struct HookRecord : std::enable_shared_from_this<HookRecord> {
     WindowId window = 0;  // 0 = a free record
     MessageTable after;
     MessageTable before;
@@ -65,24 +67,6 @@ public:
 protected:
     ~ProcedureSwitch() = default;
 };
-
-// What a forwarding procedure does with one message. `callPrevious` runs the window's
-// previous procedure with the (possibly changed) message and returns its result.
-template <typename CallPrevious>
-std::intptr_t ForwardMessage(const HookRecord& record, HookClient& client, WindowId window, std::uint32_t message,
-                             std::uintptr_t wParam, std::intptr_t lParam, CallPrevious&& callPrevious)
-{
-    bool handled = false;
-    std::intptr_t result = 0;
-    if (record.before.Matches(message)) client.SubclassProc(true, handled, result, window, message, wParam, lParam);
-    if (handled) return result;  // neither the previous procedure nor the after call sees it
-    result = callPrevious(window, message, wParam, lParam);
-    // The before call or the previous procedure may have unhooked the window meanwhile.
-    if (record.window != 0 && record.after.Matches(message)) {
-        client.SubclassProc(false, handled, result, window, message, wParam, lParam);
-    }
-    return result;
-}
 
 class HookRegistry {
 public:
@@ -113,7 +97,29 @@ private:
     HookClient& client_;
     ProcedureSwitch& procedures_;
     // Records keep their addresses: the platform holds a pointer to each installed one.
-    std::vector<std::unique_ptr<HookRecord>> records_;
+    std::vector<std::shared_ptr<HookRecord>> records_;
 };
+
+// What a forwarding procedure does with one message. `callPrevious` runs the window's
+// previous procedure with the (possibly changed) message and returns its result.
+template <typename CallPrevious>
+std::intptr_t ForwardMessage(const HookRecord& installed, WindowId window, std::uint32_t message,
+                             std::uintptr_t wParam, std::intptr_t lParam, CallPrevious&& callPrevious)
+{
+    const std::shared_ptr<const HookRecord> keep = installed.shared_from_this();
+    const HookRecord& record = *keep;
+    HookClient& client = record.registry->Client();
+    bool handled = false;
+    std::intptr_t result = 0;
+    if (record.before.Matches(message)) client.SubclassProc(true, handled, result, window, message, wParam, lParam);
+    if (handled) return result;  // neither the previous procedure nor the after call sees it
+    result = callPrevious(window, message, wParam, lParam);
+    // The before call or the previous procedure may have unhooked the window, or destroyed
+    // the registry (which unhooks everything), meanwhile.
+    if (record.window != 0 && record.after.Matches(message)) {
+        client.SubclassProc(false, handled, result, window, message, wParam, lParam);
+    }
+    return result;
+}
 
 }  // namespace wavorin::controls

@@ -56,7 +56,7 @@ private:
     {
         if (level < 0) return target.own(message, wParam, lParam);
         const HookRecord& record = *target.chain[level];
-        return ForwardMessage(record, record.registry->Client(), window, message, wParam, lParam,
+        return ForwardMessage(record, window, message, wParam, lParam,
                               [&](WindowId w, std::uint32_t m, std::uintptr_t wp, std::intptr_t lp) {
                                   return Dispatch(target, level - 1, w, m, wp, lp);
                               });
@@ -257,6 +257,24 @@ TEST_F(HookRegistryTest, DestroyingTheRegistryUnhooksEverything)
     }
     EXPECT_EQ(windows.HookCount(kWindow), 0u);
     EXPECT_EQ(windows.HookCount(kOther), 0u);
+}
+
+TEST_F(HookRegistryTest, ARegistryDestroyedDuringAMessageIsNotCalledAfterIt)
+{
+    RecordingClient doomedClient{"doomed", log};
+    auto doomed = std::make_unique<HookRegistry>(doomedClient, windows);
+    constexpr WindowId kForm = 0x3000;
+    windows.Create(kForm, [&](std::uint32_t message, std::uintptr_t, std::intptr_t) -> std::intptr_t {
+        log.push_back({"window", false, message, 0, 0});
+        doomed.reset();  // a form that destroys its buttons while it handles the message
+        return 5;
+    });
+    doomed->HookWindow(kForm);
+    doomed->HookMessage(kForm, kMessageA, kHookBefore | kHookAfter);
+
+    EXPECT_EQ(windows.Send(kForm, kMessageA), 5);
+    EXPECT_EQ(log, (std::vector<Call>{{"doomed", true, kMessageA, 0, 0}, {"window", false, kMessageA, 0, 0}}));
+    EXPECT_EQ(windows.HookCount(kForm), 0u);
 }
 
 TEST_F(HookRegistryTest, ThreeClientsOnOneWindowUnhookInAnyOrder)

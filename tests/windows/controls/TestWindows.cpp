@@ -40,6 +40,7 @@ LRESULT TestForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == kPing) {
         ++pings;
+        if (onPing) onPing();
         return static_cast<LRESULT>(0x5000 + wParam);
     }
     if (message == WM_ACTIVATE) ++activations;

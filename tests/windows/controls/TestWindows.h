@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <ostream>
 
 #include "host/controls/Colour.h"
@@ -38,6 +39,7 @@ public:
     int activations = 0;  // WM_ACTIVATE messages that reached the form's own procedure
     int pings = 0;        // kPing messages that reached it
     int commands = 0;     // WM_COMMAND messages that reached it
+    std::function<void()> onPing;  // runs inside the form's own handling of kPing
 
 private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -178,6 +178,21 @@ TEST_F(SubclassTest, ButtonsOnOneFormAreDestroyedInAnyOrder)
     } while (std::next_permutation(order.begin(), order.end()));
 }
 
+TEST_F(SubclassTest, AFormMayDestroyItsButtonsWhileAMessagePassesTheirHooks)
+{
+    std::vector<std::unique_ptr<XpButton>> buttons;
+    for (int i = 0; i < 3; ++i) {
+        buttons.push_back(std::make_unique<XpButton>());
+        buttons.back()->Create(form.hwnd(), 10 + 120 * i, 10, 113, 33, L"b");
+        buttons.back()->ReadProperties(PropertyStore{});
+    }
+    form.onPing = [&] { buttons.clear(); };
+    EXPECT_EQ(Ping(6), 0x5006);
+    EXPECT_EQ(GetWindowLongPtrW(form.hwnd(), GWLP_WNDPROC), original);
+    form.onPing = nullptr;
+    EXPECT_EQ(Ping(7), 0x5007);
+}
+
 TEST_F(SubclassTest, DestroyingTheFormFirstLeavesTheButtonsHarmless)
 {
     auto buttons = std::vector<std::unique_ptr<XpButton>>();
