@@ -40,11 +40,17 @@ else
 fi
 
 echo "== preview"
-wine_run build/win64/tools/PreviewPane.exe 'C:\Wavorin\Wavorin.scr' 4 &
-pane=$!
-sleep 3
-snap preview
-wait $pane
+# The real embedding first; Wine leaves a pane empty when its child belongs to another
+# process, so the same preview window is then shown hosted in-process as well.
+show_preview() {  # show_preview SCREENSHOT-NAME PREVIEWPANE-ARGUMENT
+  wine_run build/win64/tools/PreviewPane.exe "$2" 4 &
+  local pane=$!
+  sleep 3
+  snap "$1"
+  wait $pane
+}
+show_preview preview-embedded 'C:\Wavorin\Wavorin.scr'
+show_preview preview-in-process --in-process
 
 echo "== screensaver run"
 "$WINE64" 'C:\Wavorin\Wavorin.scr' /s

@@ -1,6 +1,10 @@
 // A stand-in for the system's screensaver settings page: a monitor drawing with a
 // 152 x 112 preview pane, into which it starts "Wavorin.scr /p <pane>".
-// Usage: PreviewPane.exe <path of Wavorin.scr> [seconds to stay open]
+// Usage: PreviewPane.exe <path of Wavorin.scr | --in-process> [seconds to stay open]
+//
+// Wine does not draw a child window that belongs to another process, so under Wine the
+// pane stays empty although the preview is embedded; --in-process shows the same preview
+// window hosted by this program instead.
 
 #include <windows.h>
 #include <shellapi.h>
@@ -8,6 +12,8 @@
 #include <cstdint>
 #include <cstdlib>
 #include <string>
+
+#include "host/startup/PreviewWindow.h"
 
 namespace {
 
@@ -59,14 +65,20 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
                               kPaneHeight, monitor, nullptr, instance, nullptr);
     if (seconds > 0) SetTimer(monitor, 1, UINT(seconds) * 1000, nullptr);
 
-    std::wstring commandLine = L"\"" + host + L"\" /p " + std::to_wstring(reinterpret_cast<std::uintptr_t>(pane));
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (CreateProcessW(host.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                       &process)) {
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
+    wavorin::host::PreviewWindow inProcess;
+    if (host == L"--in-process") {
+        if (inProcess.Create()) inProcess.EmbedInto(pane);
+    } else {
+        std::wstring commandLine =
+            L"\"" + host + L"\" /p " + std::to_wstring(reinterpret_cast<std::uintptr_t>(pane));
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION process{};
+        if (CreateProcessW(host.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                           &process)) {
+            CloseHandle(process.hThread);
+            CloseHandle(process.hProcess);
+        }
     }
 
     MSG message{};
