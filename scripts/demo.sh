@@ -3,7 +3,8 @@
 # one, else on a virtual screen, saving screenshots into a folder it prints.
 #   1. the preview, embedded in a stand-in for the system's screensaver settings page;
 #   2. a screensaver run (/s) and the settings file it writes;
-#   3. the renderer on its own, with sample snapshot files, ended by Esc.
+#   3. the renderer on its own, with sample snapshot files, ended by Esc;
+#   4. the dialog controls in their gallery.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/lib/wine-env.sh
@@ -70,6 +71,13 @@ if [ -f build/win64/bin/Wavorin.dll ]; then
   xdotool windowfocus --sync "$window" key Escape
   wait $renderer && echo "renderer ended by Esc"
 fi
+
+echo "== dialog controls"
+wine_run build/win64/bin/ControlGallery.exe 6 &
+gallery=$!
+sleep 3
+snap controls
+wait $gallery
 
 [ $headless = 1 ] && echo "screenshots are in $shots"
 exit 0
