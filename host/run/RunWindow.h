@@ -1,7 +1,13 @@
 #pragma once
-// Zelvane_S: the invisible window that carries one screensaver run and ends the program
-// when the renderer's window is gone.
+// Zelvane_S: the invisible window that carries one screensaver run: it photographs the
+// screen, writes the snapshot files, starts the renderer and the music, keeps the music
+// going, and ends the program when the renderer's window is gone.
 
+#include <cstdint>
+#include <string>
+
+#include "host/music/MusicPlayer.h"
+#include "host/music/WinmmPort.h"
 #include "host/startup/Settings.h"
 #include "host/win32/Window.h"
 
@@ -17,11 +23,23 @@ public:
 private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void Form_Load();
+    void Timer1_Timer();
+    void Timer2_Timer();
     void Timer3_Timer();
     void Form_QueryUnload();
 
+    void SetTimerEnabled(UINT_PTR timer, bool enabled);
+    bool TimerEnabled(UINT_PTR timer) const;
+    void WriteSnapshotFiles();
+    void StartMusic();
+
     MusicSettings settings_;
     bool restoreCursor_;
+    WinmmPort port_;
+    MusicPlayer player_{port_, settings_};
+    bool timersEnabled_[4] = {};  // by timer id 1..3
+    std::wstring RendererPath;
+    std::int16_t PictureIndex = 0;
     bool unloading_ = false;
 };
 
