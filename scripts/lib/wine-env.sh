@@ -41,11 +41,14 @@ wine_run() {
 
 # wine_server_start / wine_server_stop: one persistent server for a run of many programs,
 # detached from our output so that callers reading our pipes are not held open by it.
-# The system's own processes (services.exe and friends) start with the first program and
-# inherit its output: start them here, detached, or they hold a caller's pipe open.
+# The system's own processes (services.exe and friends, and the desktop's explorer.exe)
+# start with the first program that needs them and inherit its output: start them here,
+# detached, or they hold a caller's pipe open.
 wine_server_start() {
   "$WINESERVER" -p </dev/null >/dev/null 2>&1 || true
   wine_run wineboot </dev/null >/dev/null 2>&1 || true
+  (wine_run explorer.exe /desktop </dev/null >/dev/null 2>&1 &)
+  sleep 1
 }
 wine_server_stop() { "$WINESERVER" -k >/dev/null 2>&1 || true; }
 

@@ -47,15 +47,43 @@ Install::~Install()
     fs::remove_all(folder_, ignored);
 }
 
-Process::Process(const fs::path& program, std::wstring_view arguments)
+namespace {
+
+// Our environment block with one more variable.
+std::wstring EnvironmentWith(const std::wstring& variable)
+{
+    std::wstring block;
+    if (wchar_t* current = GetEnvironmentStringsW()) {
+        for (const wchar_t* entry = current; *entry; entry += wcslen(entry) + 1) (block += entry) += L'\0';
+        FreeEnvironmentStringsW(current);
+    }
+    (block += variable) += L'\0';
+    return block;
+}
+
+}  // namespace
+
+Process::Process(const fs::path& program, std::wstring_view arguments, const ProcessOptions& options)
 {
     std::wstring commandLine = L"\"" + program.wstring() + L"\"";
     if (!arguments.empty()) commandLine += L" " + std::wstring(arguments);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
+    win32::UniqueFile errors;
+    if (!options.standardError.empty()) {
+        SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
+        errors.reset(CreateFileW(options.standardError.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inheritable,
+                                 CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+        startup.dwFlags |= STARTF_USESTDHANDLES;
+        startup.hStdError = errors.get();
+        startup.hStdOutput = errors.get();
+    }
+    std::wstring environment = options.environment.empty() ? std::wstring() : EnvironmentWith(options.environment);
     PROCESS_INFORMATION info{};
-    if (CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                       program.parent_path().c_str(), &startup, &info)) {
+    if (CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, errors ? TRUE : FALSE,
+                       environment.empty() ? 0 : CREATE_UNICODE_ENVIRONMENT,
+                       environment.empty() ? nullptr : environment.data(), program.parent_path().c_str(), &startup,
+                       &info)) {
         CloseHandle(info.hThread);
         process_.reset(info.hProcess);
         id_ = info.dwProcessId;
@@ -92,6 +120,27 @@ int SharedInput::CursorCount() const
     const int count = ShowCursor(TRUE) - 1;
     ShowCursor(FALSE);
     return count;
+}
+
+bool BringToFront(HWND window)
+{
+    return WaitUntil(
+        [&] {
+            SetForegroundWindow(window);
+            return GetForegroundWindow() == window;
+        },
+        std::chrono::seconds(5));
+}
+
+void TypeKey(HWND window, WORD key)
+{
+    BringToFront(window);
+    INPUT input[2]{};
+    input[0].type = INPUT_KEYBOARD;
+    input[0].ki.wVk = key;
+    input[1] = input[0];
+    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, input, sizeof(INPUT));
 }
 
 bool WaitUntil(const std::function<bool()>& condition, milliseconds timeout)

@@ -38,11 +38,16 @@ private:
     std::filesystem::path folder_;
 };
 
+struct ProcessOptions {
+    std::wstring environment;              // "NAME=value" added to ours, e.g. a Wine trace
+    std::filesystem::path standardError;   // where its standard error goes, if given
+};
+
 class Process {
 public:
     // Starts `program` with the command line "<program>" arguments, as the system starts a
     // screensaver.
-    Process(const std::filesystem::path& program, std::wstring_view arguments);
+    Process(const std::filesystem::path& program, std::wstring_view arguments, const ProcessOptions& options = {});
     Process(const Process&) = delete;
     Process& operator=(const Process&) = delete;
     ~Process();  // a process still running is killed
@@ -71,6 +76,11 @@ public:
 private:
     bool attached_ = false;
 };
+
+// Keys as the user types them: the window is brought to the front, and the key goes
+// through the system's input queue.
+bool BringToFront(HWND window);
+void TypeKey(HWND window, WORD key);
 
 // Waits for `condition` while pumping this thread's messages.
 bool WaitUntil(const std::function<bool()>& condition, milliseconds timeout);

@@ -80,27 +80,11 @@ int ChangedPixels(const std::vector<std::uint32_t>& a, const std::vector<std::ui
     return changed;
 }
 
-// The window the user's input goes to. A window just shown may get there a moment later.
-bool BringToFront(HWND window)
-{
-    return WaitUntil(
-        [&] {
-            SetForegroundWindow(window);
-            return GetForegroundWindow() == window;
-        },
-        5s);
-}
-
-// Keys as the user types them: through the system's input queue to the focused window.
+// Keys as the user types them; fails the test when the window never got the focus.
 void PressKey(HWND window, WORD key)
 {
     ASSERT_TRUE(BringToFront(window));
-    INPUT input[2]{};
-    input[0].type = INPUT_KEYBOARD;
-    input[0].ki.wVk = key;
-    input[1] = input[0];
-    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, input, sizeof(INPUT));
+    TypeKey(window, key);
 }
 
 void MoveAndClickMouse(HWND window)
