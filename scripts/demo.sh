@@ -2,9 +2,8 @@
 # Builds the 64-bit pair and shows it under Wine: on the current X display when there is
 # one, else on a virtual screen, saving screenshots into a folder it prints.
 #   1. the preview, embedded in a stand-in for the system's screensaver settings page;
-#   2. a screensaver run (/s) and the settings file it writes;
-#   3. the renderer on its own, with sample snapshot files, ended by Esc;
-#   4. the dialog controls in their gallery.
+#   2. a screensaver run (/s) over a sample desktop, ended by Esc, and the settings file;
+#   3. the dialog controls in their gallery.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/lib/wine-env.sh
@@ -54,23 +53,27 @@ show_preview preview-embedded 'C:\Wavorin\Wavorin.scr'
 show_preview preview-in-process --in-process
 
 echo "== screensaver run"
-"$WINE64" 'C:\Wavorin\Wavorin.scr' /s
+# A real-looking desktop for the run to photograph; then /s as the system starts it, a
+# screenshot of the running screensaver, and Esc as the user presses it.
+wine_run build/win64/tools/SampleDesktop.exe 60 &
+desktop=$!
+sleep 2
+wine_run 'C:\Wavorin\Wavorin.scr' /s &
+host=$!
+window=
+for _ in $(seq 150); do
+  window=$(xdotool search --name '^Zelvane_VC$' 2>/dev/null | head -n1) && [ -n "$window" ] && break
+  sleep 0.1
+done
+sleep 3
+snap screensaver
+sleep 1.1
+snap screensaver-later
+[ -n "$window" ] && xdotool windowfocus --sync "$window" key Escape
+wait $host && echo "the run ended with Esc"
+kill $desktop 2>/dev/null; wait $desktop 2>/dev/null || true
 echo "settings file C:\\vetsu_temp\\Wavorin.ini:"
 iconv -f CP932 -t UTF-8 "$WINEPREFIX/drive_c/vetsu_temp/Wavorin.ini" | sed 's/^/    /'
-
-if [ -f build/win64/bin/Wavorin.dll ]; then
-  echo "== renderer"
-  # The snapshot files a run leaves behind, from sample pictures; then the renderer as the
-  # host starts it, a screenshot of a running frame, and Esc.
-  wine_run build/win64/tools/SampleSnapshots.exe
-  wine_run 'C:\Wavorin\Wavorin.dll' &
-  renderer=$!
-  sleep 4
-  snap renderer
-  window=$(xdotool search --name '^Zelvane_VC$' | head -n1)
-  xdotool windowfocus --sync "$window" key Escape
-  wait $renderer && echo "renderer ended by Esc"
-fi
 
 echo "== dialog controls"
 wine_run build/win64/bin/ControlGallery.exe 6 &
