@@ -149,6 +149,20 @@ TEST_F(RunTest, PhotographsTheScreenStartsTheRendererAndEndsWithEsc)
     EXPECT_EQ(input.CursorCount(), hiddenCount + 1);  // the host's hiding undone
 }
 
+TEST_F(RunTest, SnapshotFileThatCannotBeWrittenDoesNotStopTheRun)
+{
+    // A folder where the desktop's snapshot belongs: it can be neither deleted nor written.
+    fs::create_directories(kDesktopSnapshot);
+    Install install(L"blocked", Renderer::Real);
+    Process host(install.Host(), L"/s");
+    HWND renderer = WaitForWindow(L"Zelvane_VC", 15s);
+    ASSERT_NE(renderer, nullptr);
+    EXPECT_TRUE(fs::is_directory(kDesktopSnapshot));
+    EXPECT_EQ(snapshot::ReadBmpFile(kRingSnapshot).status, snapshot::ReadStatus::Loaded);
+    TypeKey(renderer, VK_ESCAPE);
+    EXPECT_EQ(host.WaitForExit(5s), 0u);
+}
+
 TEST_F(RunTest, RendererThatDiesEndsTheRun)
 {
     Install install(L"kill", Renderer::Real);
