@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ clang
+  cmake ninja-build g++ clang libclang-rt-14-dev
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
   googletest libgtest-dev libbenchmark-dev
   wine64 xvfb xauth xdotool x11-utils imagemagick
