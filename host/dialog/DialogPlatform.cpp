@@ -42,17 +42,28 @@ void OpenHomePage(HWND owner)
     SetCursor(LoadCursorW(nullptr, IDC_ARROW));
 }
 
-std::string StorablePath(const std::wstring& path)
+namespace {
+
+// Best-fit mappings (ü to u and the like) do not count: the text must come back unchanged.
+bool RoundTrips(const std::wstring& text, std::string& bytes)
 {
     bool lossless = false;
-    std::string bytes = win32::WideToAnsi(path, &lossless);
-    if (lossless) return bytes;
+    bytes = win32::WideToAnsi(text, &lossless);
+    return lossless && win32::AnsiToWide(bytes) == text;
+}
+
+}  // namespace
+
+std::string StorablePath(const std::wstring& path)
+{
+    std::string bytes;
+    if (RoundTrips(path, bytes)) return bytes;
     const DWORD length = GetShortPathNameW(path.c_str(), nullptr, 0);
     if (length == 0) return bytes;
     std::vector<wchar_t> shortPath(length);
     if (GetShortPathNameW(path.c_str(), shortPath.data(), length) == 0) return bytes;
-    std::string shortBytes = win32::WideToAnsi(shortPath.data(), &lossless);
-    return lossless ? shortBytes : bytes;
+    std::string shortBytes;
+    return RoundTrips(shortPath.data(), shortBytes) ? shortBytes : bytes;
 }
 
 namespace {

@@ -5,6 +5,8 @@
 #include <memory>
 
 #include "host/controls/FramePanel.h"
+#include "host/win32/SettingsFile.h"
+#include "host/win32/Text.h"
 
 namespace wavorin::host::dialog {
 namespace {
@@ -149,6 +151,33 @@ TEST(SettingsDialog, PlacedCentredAcrossAndAThirdDown)
     const int dpi = GetDeviceCaps(screen.get(), LOGPIXELSY);
     EXPECT_EQ(client.right, MulDiv(522, dpi, 96));
     EXPECT_EQ(client.bottom, MulDiv(265, dpi, 96));
+}
+
+}  // namespace
+}  // namespace wavorin::host::dialog
+
+namespace wavorin::host::dialog {
+namespace {
+
+TEST(StorablePath, PathTheCodePageCannotHoldIsStoredAsItsShortName)
+{
+    const std::wstring folder = L"C:\\vetsu_temp\\음악 폴더";
+    const std::wstring file = folder + L"\\노래.mp3";
+    CreateDirectoryW(L"C:\\vetsu_temp", nullptr);
+    CreateDirectoryW(folder.c_str(), nullptr);
+    const HANDLE created = CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(created, INVALID_HANDLE_VALUE);
+    CloseHandle(created);
+
+    const std::string stored = StorablePath(file);
+    EXPECT_EQ(stored.find('?'), std::string::npos) << stored;
+    // Read back as the next start reads it, the stored path still names the file.
+    EXPECT_TRUE(FileExists(win32::AnsiToWide(stored))) << stored;
+
+    EXPECT_EQ(StorablePath(L"C:\\Music\\曲.mp3"), win32::WideToAnsi(L"C:\\Music\\曲.mp3"));  // kept as it is
+
+    DeleteFileW(file.c_str());
+    RemoveDirectoryW(folder.c_str());
 }
 
 }  // namespace
