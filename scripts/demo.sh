@@ -3,7 +3,8 @@
 # one, else on a virtual screen, saving screenshots into a folder it prints.
 #   1. the preview, embedded in a stand-in for the system's screensaver settings page;
 #   2. a screensaver run (/s) over a sample desktop, ended by Esc, and the settings file;
-#   3. the dialog controls in their gallery.
+#   3. the dialog controls in their gallery;
+#   4. the settings dialog (/c) with each music source chosen.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/lib/wine-env.sh
@@ -81,6 +82,31 @@ gallery=$!
 sleep 3
 snap controls
 wait $gallery
+
+echo "== settings dialog"
+# The dialog as /c opens it over each stored music source; closed with "ｷｬﾝｾﾙ", which
+# leaves the settings file as it was.
+printf 'a stand-in for a music file' > "$install/sample.mp3"
+show_dialog() {  # show_dialog SCREENSHOT-NAME SOURCE REPEAT-TRACK FILE
+  printf '[Section]\r\nBGM\x8b\xe6\x95\xaa=%s\r\nBGM\xd8\xcb\xdf\xb0\xc4=%s\r\nBGM\xcc\xa7\xb2\xd9=%s\r\n' \
+    "$2" "$3" "$4" > "$WINEPREFIX/drive_c/vetsu_temp/Wavorin.ini"
+  wine_run 'C:\Wavorin\Wavorin.scr' /c &
+  local host=$! dialog=
+  for _ in $(seq 150); do
+    dialog=$(xdotool search --onlyvisible --name '^■Wavorin■$' 2>/dev/null | head -n1) && [ -n "$dialog" ] && break
+    sleep 0.1
+  done
+  sleep 3.2  # the banner's left box has run, the right one is on its way
+  snap "$1"
+  if [ -n "$dialog" ]; then
+    eval "$(xdotool getwindowgeometry --shell "$dialog")"
+    xdotool mousemove --sync $((X + 316)) $((Y + 208)) sleep 0.2 click 1  # "ｷｬﾝｾﾙ"
+  fi
+  wait $host
+}
+show_dialog dialog-none 0 0 ''
+show_dialog dialog-cd 1 7 ''
+show_dialog dialog-file 2 0 'C:\Wavorin\sample.mp3'
 
 [ $headless = 1 ] && echo "screenshots are in $shots"
 exit 0

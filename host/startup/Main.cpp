@@ -5,6 +5,7 @@
 #include <string>
 
 #include "common/ini/IniNames.h"
+#include "host/dialog/SettingsDialog.h"
 #include "host/run/RunWindow.h"
 #include "host/startup/CommandLine.h"
 #include "host/startup/PreviewWindow.h"
@@ -58,8 +59,12 @@ std::unique_ptr<win32::Window> Main(std::wstring_view commandLine)
     }
 
     switch (mode) {
-    case StartMode::Settings:
-        return nullptr;  // the settings dialog is not part of this build yet
+    case StartMode::Settings: {
+        // Shown on its own; the program ends when it closes.
+        auto dialog = std::make_unique<dialog::SettingsDialog>(std::move(settings));
+        if (!dialog->Create()) return nullptr;
+        return dialog;
+    }
     case StartMode::Other:
         return nullptr;
     case StartMode::Screensaver:

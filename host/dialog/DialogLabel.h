@@ -1,0 +1,49 @@
+#pragma once
+// The dialog's labels and images: a text or a small picture on a backdrop, drawn by hand so
+// it shows the frame panel's face (or the dialog's colour) through its transparent parts.
+// It takes no keyboard focus; mouse buttons pressed on it are reported.
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "host/controls/RetainedImage.h"
+#include "host/win32/Window.h"
+
+namespace wavorin::host::dialog {
+
+struct LabelLook {
+    HFONT font = nullptr;                               // not owned
+    const controls::RetainedImage* backdrop = nullptr;  // the parent's face, or nullptr for `colour`
+    COLORREF colour = RGB(224, 224, 224);
+    bool border = false;   // a thin single black line around it
+    bool centred = false;  // text centred across
+    bool etched = false;   // a black outline with a white one a pixel below and right of it
+    int textTop = 0;       // where the text starts, from the top
+};
+
+class DialogLabel final : public win32::Window {
+public:
+    bool Create(HWND parent, int x, int y, int width, int height, std::wstring text, const LabelLook& look);
+
+    const std::wstring& Text() const { return text_; }
+    void SetText(std::wstring text);
+    // A picture drawn at the top-left corner instead of text; not owned, nullptr for none.
+    void SetPicture(HBITMAP picture);
+    HBITMAP Picture() const { return picture_; }
+
+    std::function<void()> onMouseDown;
+
+private:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void Paint();
+    int TextWidth() const;
+    void PaintBackdrop(HDC dc, const RECT& client);
+
+    std::wstring text_;
+    LabelLook look_;
+    HBITMAP picture_ = nullptr;
+};
+
+}  // namespace wavorin::host::dialog

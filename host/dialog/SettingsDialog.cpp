@@ -1,0 +1,318 @@
+#include "host/dialog/SettingsDialog.h"
+
+#include <string>
+
+#include "common/ini/IniNames.h"
+#include "host/assets/Resources.h"
+#include "host/startup/Titles.h"
+#include "host/win32/SettingsFile.h"
+
+namespace wavorin::host::dialog {
+namespace {
+
+constexpr UINT_PTR kBannerTimer = 1;  // Timer1
+constexpr UINT kBannerInterval = 100;
+constexpr int kClientWidth = 522;
+constexpr int kClientHeight = 265;
+constexpr int kBannerFrameHeight = 50;
+constexpr int kRepeatListEntries = 31;  // the empty text, then 1 to 30
+constexpr wchar_t kCredit[] = L"Wavorin Ver1.00  © Wavorin";
+
+RECT PointRect(POINT point)
+{
+    return RECT{point.x, point.y, point.x, point.y};
+}
+
+}  // namespace
+
+SettingsDialog::SettingsDialog(MusicSettings settings) : settings_(std::move(settings)) {}
+
+SettingsDialog::~SettingsDialog()
+{
+    if (hwnd()) KillTimer(hwnd(), kBannerTimer);
+}
+
+int SettingsDialog::Scaled(int pixels) const
+{
+    return MulDiv(pixels, dotsPerInch_, 96);
+}
+
+bool SettingsDialog::Create()
+{
+    {
+        win32::WindowDc screen(nullptr);
+        if (screen) dotsPerInch_ = GetDeviceCaps(screen.get(), LOGPIXELSY);
+    }
+    background_.reset(CreateSolidBrush(kDialogBackground));
+    LoadPictures();
+
+    // A fixed single border with the close box only: the user cannot resize it.
+    const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+    RECT frame{0, 0, Scaled(kClientWidth), Scaled(kClientHeight)};
+    AdjustWindowRectEx(&frame, style, FALSE, 0);
+    const win32::WindowClass windowClass{L"Zelvane_P", 0, background_.get()};
+    if (!Window::Create(windowClass, kSettingsDialogTitle, style, 0, 0, 0, frame.right - frame.left,
+                        frame.bottom - frame.top, nullptr)) {
+        return false;
+    }
+    if (icon_) {
+        SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
+        SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
+    }
+    CreateControls();
+    SetTimer(hwnd(), kBannerTimer, kBannerInterval, nullptr);
+    OpeningSteps();
+    ShowWindow(hwnd(), SW_SHOWNORMAL);
+    UpdateWindow(hwnd());
+    return true;
+}
+
+void SettingsDialog::LoadPictures()
+{
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    auto bitmap = [&](int id) {
+        return win32::UniqueBitmap(
+            static_cast<HBITMAP>(LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    };
+    bannerStrip_ = bitmap(IDB_BANNER);
+    optionGlyphs_[0] = bitmap(IDB_OPTION_OFF);
+    optionGlyphs_[1] = bitmap(IDB_OPTION_ON);
+    icon_ = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_WAVORIN), IMAGE_ICON, 0, 0, LR_SHARED | LR_DEFAULTSIZE));
+    bannerCursor_ = LoadCursorW(instance, MAKEINTRESOURCEW(IDR_BANNER_CURSOR));
+    if (!bannerCursor_) bannerCursor_ = LoadCursorW(nullptr, IDC_HAND);
+
+    fontFace_ = controls::WideToUtf8(DialogFontFace());
+    font_ = controls::CreateFontFor(controls::FontInfo{fontFace_, 9.75, FW_NORMAL, SHIFTJIS_CHARSET, 0});
+}
+
+std::unique_ptr<controls::XpButton> SettingsDialog::MakeButton(HWND parent, int x, int y, int width, int height,
+                                                               const wchar_t* name, const char* caption)
+{
+    auto button = std::make_unique<controls::XpButton>();
+    button->Create(parent, Scaled(x), Scaled(y), Scaled(width), Scaled(height), name);
+    // Properties are read before the dialog shows, so hover and activation work from the start.
+    const std::string text = std::string("Caption = \"") + caption + "\"\nFont = {\"" + fontFace_ +
+                             "\", 9.75, 400, 128, 0}\n";
+    button->ReadProperties(controls::PropertyStore::FromText(text).value_or(controls::PropertyStore{}));
+    return button;
+}
+
+void SettingsDialog::CreateControls()
+{
+    panel_ = std::make_unique<controls::FramePanel>();
+    panel_->Create(hwnd(), Scaled(12), Scaled(12), Scaled(501), Scaled(173), kDialogBackground);
+    panel_->ReadProperties(controls::PropertyStore{});  // the default look
+    CreateMusicControls(panel_->hwnd());
+
+    for (int box = 0; box < 2; ++box) {
+        banners_[box] = std::make_unique<BannerBox>();
+        banners_[box]->Create(hwnd(), Scaled(box == 0 ? 12 : 384), Scaled(192), Scaled(123), Scaled(52),
+                              bannerStrip_.get(), kBannerFrameHeight, bannerCursor_);
+        banners_[box]->onClick = [this] { OpenHomePage(hwnd()); };
+    }
+    setButton_ = MakeButton(hwnd(), 144, 192, 113, 33, L"Cmd_Set", "設定");
+    setButton_->onClick = [this] { Save(); };
+    cancelButton_ = MakeButton(hwnd(), 260, 192, 113, 33, L"Cmd_Can", "ｷｬﾝｾﾙ");
+    cancelButton_->onClick = [this] { PostMessageW(hwnd(), WM_CLOSE, 0, 0); };
+
+    LabelLook plain;
+    plain.font = font_.get();
+    plain.colour = kDialogBackground;
+    credit_ = std::make_unique<DialogLabel>();
+    credit_->Create(hwnd(), Scaled(172), Scaled(232), Scaled(165), Scaled(13), kCredit, plain);
+}
+
+void SettingsDialog::CreateMusicControls(HWND panel)
+{
+    LabelLook onPanel;
+    onPanel.font = font_.get();
+    onPanel.backdrop = &panel_->FaceImage();
+
+    // Sh(0), Sh(1) and lbl(15): the etched frame around the title, the white outline one
+    // pixel right of and below the black one.
+    LabelLook etched = onPanel;
+    etched.etched = true;
+    etched.centred = true;
+    etched.textTop = Scaled(4);
+    title_ = std::make_unique<DialogLabel>();
+    title_->Create(panel, Scaled(20), Scaled(16), Scaled(113) + 1, Scaled(21) + 1, L"BGM", etched);
+
+    // The options, by source: 1 audio CD (top row), 0 none, 2 music file.
+    static constexpr struct {
+        int top;
+        int labelWidth;
+        const wchar_t* text;
+    } kRows[3] = {{72, 22, L"なし"}, {52, 43, L"音楽CD"}, {92, 60, L"MP3、WAV"}};
+    for (std::int16_t kind = 0; kind < 3; ++kind) {
+        optionImages_[kind] = std::make_unique<DialogLabel>();
+        optionImages_[kind]->Create(panel, Scaled(28), Scaled(kRows[kind].top), Scaled(13), Scaled(13), L"", onPanel);
+        optionImages_[kind]->onMouseDown = [this, kind] { ChooseSource(kind); };
+        optionLabels_[kind] = std::make_unique<DialogLabel>();
+        optionLabels_[kind]->Create(panel, Scaled(44), Scaled(kRows[kind].top), Scaled(kRows[kind].labelWidth),
+                                    Scaled(13), kRows[kind].text, onPanel);
+        optionLabels_[kind]->onMouseDown = [this, kind] { ChooseSource(kind); };
+    }
+
+    repeatBox_ = CreateWindowExW(0, L"COMBOBOX", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN,
+                                 Scaled(96), Scaled(48), Scaled(41), Scaled(220), panel, nullptr,
+                                 GetModuleHandleW(nullptr), nullptr);
+    if (repeatBox_) {
+        SendMessageW(repeatBox_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+        SendMessageW(repeatBox_, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), Scaled(20) - 6);  // a 20-pixel box
+        SendMessageW(repeatBox_, CB_SETITEMHEIGHT, 0, Scaled(13));
+    }
+    repeatLabel_ = std::make_unique<DialogLabel>();
+    repeatLabel_->Create(panel, Scaled(140), Scaled(52), Scaled(66), Scaled(13), L"曲目をﾘﾋﾟｰﾄ", onPanel);
+
+    fileButton_ = MakeButton(panel, 24, 112, 45, 25, L"Cmd_File", "...");
+    fileButton_->onClick = [this] { ChooseFile(); };
+
+    LabelLook bordered = onPanel;
+    bordered.border = true;
+    fileName_ = std::make_unique<DialogLabel>();
+    fileName_->Create(panel, Scaled(72), Scaled(112), Scaled(397), Scaled(33), L"", bordered);
+}
+
+void SettingsDialog::OpeningSteps()
+{
+    banner_ = BannerAnimation{};
+
+    RECT window{};
+    if (GetWindowRect(hwnd(), &window)) {
+        const Placement place = PlaceDialog(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
+                                            window.right - window.left, window.bottom - window.top);
+        SetWindowPos(hwnd(), nullptr, place.left, place.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+
+    if (repeatBox_) EnableWindow(repeatBox_, FALSE);
+    ChooseSource(settings_.BgmKind);  // glyphs and enabling; the kind stays as loaded
+
+    if (repeatBox_) {
+        SetWindowTextW(repeatBox_, RepeatTrackText(settings_.BgmRepeatTrack).c_str());
+        for (int entry = 0; entry < kRepeatListEntries; ++entry) {
+            const std::wstring text = RepeatTrackText(static_cast<std::int16_t>(entry));
+            SendMessageW(repeatBox_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+        }
+    }
+    fileName_->SetText(settings_.BgmFile);
+
+    POINT pointer{};
+    const BOOL read = GetCursorPos(&pointer);
+    lastApiResult_ = read;
+    zoomPoint_ = read ? POINT{ZoomCoordinate(pointer.x), ZoomCoordinate(pointer.y)} : POINT{0, 0};
+
+    RECT to{};
+    if (GetWindowRect(hwnd(), &to)) Zoom(PointRect(zoomPoint_), to);
+    SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+}
+
+void SettingsDialog::ChooseSource(std::int16_t kind)
+{
+    settings_.BgmKind = kind;
+    const SourceControls controls = ControlsFor(kind);
+    for (int option = 0; option < 3; ++option) {
+        const bool selected = controls.selectedOption == option;
+        optionImages_[option]->SetPicture(optionGlyphs_[selected ? 1 : 0].get());
+    }
+    if (repeatBox_) EnableWindow(repeatBox_, controls.repeatEnabled);
+    fileButton_->SetEnabled(controls.fileEnabled);
+}
+
+bool SettingsDialog::RepeatEnabled() const
+{
+    return repeatBox_ && IsWindowEnabled(repeatBox_);
+}
+
+bool SettingsDialog::FileEnabled() const
+{
+    return fileButton_->Enabled();
+}
+
+std::optional<int> SettingsDialog::SelectedOption() const
+{
+    for (int option = 0; option < 3; ++option) {
+        if (optionImages_[option]->Picture() && optionImages_[option]->Picture() == optionGlyphs_[1].get()) {
+            return option;
+        }
+    }
+    return std::nullopt;
+}
+
+std::wstring SettingsDialog::RepeatText() const
+{
+    if (!repeatBox_) return L"";
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(repeatBox_)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(repeatBox_, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+int SettingsDialog::RepeatListCount() const
+{
+    return repeatBox_ ? static_cast<int>(SendMessageW(repeatBox_, CB_GETCOUNT, 0, 0)) : 0;
+}
+
+std::wstring SettingsDialog::FileText() const
+{
+    return fileName_->Text();
+}
+
+void SettingsDialog::ChooseFile()
+{
+    const ChooserResult chosen = chooseFile(hwnd(), settings_.BgmFolder);
+    lastApiResult_ = chosen.apiResult;
+    if (chosen.apiResult <= 0 || !chosen.path) return;
+    settings_.BgmFile = *chosen.path;
+    fileName_->SetText(settings_.BgmFile);
+    settings_.BgmFolder = FolderOf(settings_.BgmFile);
+}
+
+void SettingsDialog::Save()
+{
+    // Each write stands alone: a failed one does not stop the next.
+    WriteIni(ini::kSection, ini::kKeyBgmKind, std::to_string(settings_.BgmKind), kSettingsFile);
+    settings_.BgmRepeatTrack = RepeatTrackOf(RepeatText());
+    WriteIni(ini::kSection, ini::kKeyBgmRepeat, std::to_string(settings_.BgmRepeatTrack), kSettingsFile);
+    WriteIni(ini::kSection, ini::kKeyBgmFile, StorablePath(settings_.BgmFile), kSettingsFile);
+    // Closed once the button's handler is done with it.
+    PostMessageW(hwnd(), WM_CLOSE, 0, 0);
+}
+
+void SettingsDialog::AdvanceBanner()
+{
+    if (const auto step = banner_.Tick()) banners_[step->box]->ShowFrame(step->frame);
+}
+
+void SettingsDialog::Zoom(const RECT& from, const RECT& to)
+{
+    DrawAnimatedRects(hwnd(), IDANI_CAPTION, &from, &to);
+}
+
+void SettingsDialog::Close()
+{
+    if (closing_) return;
+    closing_ = true;
+    KillTimer(hwnd(), kBannerTimer);
+    // Shrinks back into where the pointer was when the dialog opened.
+    RECT window{};
+    if (GetWindowRect(hwnd(), &window)) Zoom(window, PointRect(zoomPoint_));
+    DestroyWindow(hwnd());
+}
+
+LRESULT SettingsDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_TIMER:
+        if (wParam == kBannerTimer) AdvanceBanner();
+        return 0;
+    case WM_CLOSE:
+        Close();
+        return 0;
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    default:
+        return Window::HandleMessage(message, wParam, lParam);
+    }
+}
+
+}  // namespace wavorin::host::dialog

@@ -1,0 +1,98 @@
+#pragma once
+// The settings dialog Zelvane_P: edits the music source, the CD track to repeat and the
+// music file, and writes them to the settings file on "設定".
+
+#include <windows.h>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "host/controls/FramePanel.h"
+#include "host/controls/GdiSupport.h"
+#include "host/controls/XpButton.h"
+#include "host/dialog/BannerBox.h"
+#include "host/dialog/DialogLabel.h"
+#include "host/dialog/DialogPlatform.h"
+#include "host/dialog/DialogRules.h"
+#include "host/startup/Settings.h"
+#include "host/win32/Handles.h"
+#include "host/win32/Window.h"
+
+namespace wavorin::host::dialog {
+
+inline constexpr COLORREF kDialogBackground = RGB(224, 224, 224);
+
+class SettingsDialog final : public win32::Window {
+public:
+    explicit SettingsDialog(MusicSettings settings);
+    ~SettingsDialog() override;
+
+    // Builds the window and its controls, runs the opening steps and the opening zoom, and
+    // shows it. The program's message loop ends when it closes.
+    bool Create();
+
+    // The file chooser; tests put their own in its place.
+    std::function<ChooserResult(HWND owner, const std::wstring& folder)> chooseFile = &ChooseMusicFile;
+
+    // What the user sees and what the dialog holds, for the tests that drive it.
+    const MusicSettings& Settings() const { return settings_; }
+    void ChooseSource(std::int16_t kind);
+    void ChooseFile();  // what "..." does
+    bool RepeatEnabled() const;
+    bool FileEnabled() const;
+    std::optional<int> SelectedOption() const;
+    std::wstring RepeatText() const;
+    int RepeatListCount() const;
+    std::wstring FileText() const;
+    int BannerFrame(int box) const { return banners_[box]->Frame(); }
+    std::int16_t AnimationTick() const { return banner_.AnimationTick(); }
+    POINT ZoomPoint() const { return zoomPoint_; }
+    std::int32_t LastApiResult() const { return lastApiResult_; }
+
+private:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    int Scaled(int pixels) const;
+    void LoadPictures();
+    void CreateControls();
+    void CreateMusicControls(HWND panel);
+    std::unique_ptr<controls::XpButton> MakeButton(HWND parent, int x, int y, int width, int height,
+                                                   const wchar_t* name, const char* caption);
+    void OpeningSteps();
+    void Save();
+    void AdvanceBanner();
+    void Close();
+    void Zoom(const RECT& from, const RECT& to);
+
+    MusicSettings settings_;
+    BannerAnimation banner_;
+    POINT zoomPoint_{0, 0};
+    std::int32_t lastApiResult_ = 0;
+    int dotsPerInch_ = 96;
+    bool closing_ = false;
+
+    win32::UniqueBrush background_;
+    win32::UniqueBitmap bannerStrip_;
+    std::array<win32::UniqueBitmap, 2> optionGlyphs_;  // Img_Ra: 0 not selected, 1 selected
+    HICON icon_ = nullptr;                              // shared resource, never destroyed
+    HCURSOR bannerCursor_ = nullptr;                    // shared resource, never destroyed
+    std::string fontFace_;
+    controls::UniqueFont font_;
+
+    std::unique_ptr<controls::FramePanel> panel_;
+    std::unique_ptr<DialogLabel> title_;
+    std::array<std::unique_ptr<DialogLabel>, 3> optionImages_;  // Img_BGM, by source
+    std::array<std::unique_ptr<DialogLabel>, 3> optionLabels_;  // lbl_BGM, by source
+    std::unique_ptr<DialogLabel> repeatLabel_;
+    std::unique_ptr<DialogLabel> fileName_;
+    std::unique_ptr<DialogLabel> credit_;
+    HWND repeatBox_ = nullptr;  // BGM_Repeat, a child of the panel
+    std::unique_ptr<controls::XpButton> fileButton_;
+    std::unique_ptr<controls::XpButton> setButton_;
+    std::unique_ptr<controls::XpButton> cancelButton_;
+    std::array<std::unique_ptr<BannerBox>, 2> banners_;  // Pic_m
+};
+
+}  // namespace wavorin::host::dialog
