@@ -4,26 +4,9 @@
 # close request leave alone, a second /c, and the music the next /s run plays.
 # Usage: settings_dialog_test.sh BUILD_DIR SCRATCH_DIR
 set -euo pipefail
-build=$(cd "$1" && pwd)
-scratch=$2
-root=$(cd "$(dirname "$0")/../../.." && pwd)
-. "$root/scripts/lib/wine-env.sh"
-wine_env "$build"
-display_ensure 1280x1024
-trap display_stop EXIT
-
-mkdir -p "$scratch"
-sox -q -n -r 22050 -c 1 -b 16 "$scratch/tone.wav" synth 3 sine 440 vol 0.2
-lame --quiet "$scratch/tone.wav" "$scratch/tone.mp3"
-
-drive_c=$WINEPREFIX/drive_c
-install=$drive_c/wavorin_e2e/dialog
+. "$(dirname "$0")/../shell_test_setup.sh"
+e2e_setup "$1" "$2" dialog
 ini=$drive_c/vetsu_temp/Wavorin.ini
-rm -rf "$install" && mkdir -p "$install" "$drive_c/vetsu_temp"
-cp "$build/bin/Wavorin.scr" "$build/bin/Wavorin.dll" "$scratch/tone.mp3" "$install/"
-
-failures=0
-fail() { echo "FAILED: $*"; failures=$((failures + 1)); }
 
 # The keys in code page 932, as they stand in the file.
 key_kind=$'BGM\x8b\xe6\x95\xaa'
@@ -185,5 +168,4 @@ echo "a second /c ended after $elapsed_ms ms"
 click_cancel
 wait_closed "after the second /c"
 
-[ $failures = 0 ] && echo "settings dialog behaved as expected"
-exit $((failures > 0))
+e2e_finish "settings dialog behaved as expected"

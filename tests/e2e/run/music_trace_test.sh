@@ -3,25 +3,8 @@
 # Wine's own MCI and sound traces show the commands the music player sent.
 # Usage: music_trace_test.sh BUILD_DIR SCRATCH_DIR
 set -euo pipefail
-build=$(cd "$1" && pwd)
-scratch=$2
-root=$(cd "$(dirname "$0")/../../.." && pwd)
-. "$root/scripts/lib/wine-env.sh"
-wine_env "$build"
-display_ensure 1280x1024
-trap display_stop EXIT
-
-mkdir -p "$scratch"
-sox -q -n -r 22050 -c 1 -b 16 "$scratch/tone.wav" synth 3 sine 440 vol 0.2
-lame --quiet "$scratch/tone.wav" "$scratch/tone.mp3"
-
-drive_c=$WINEPREFIX/drive_c
-install=$drive_c/wavorin_e2e/music
-rm -rf "$install" && mkdir -p "$install" "$drive_c/vetsu_temp"
-cp "$build/bin/Wavorin.scr" "$build/bin/Wavorin.dll" "$scratch/tone.wav" "$scratch/tone.mp3" "$install/"
-
-failures=0
-fail() { echo "FAILED: $*"; failures=$((failures + 1)); }
+. "$(dirname "$0")/../shell_test_setup.sh"
+e2e_setup "$1" "$2" music
 
 # run_with FILE: a /s run with music source 2 and that file, ended by Esc after a few
 # seconds; the trace is left in $scratch/FILE.trace.
@@ -70,5 +53,4 @@ run_with tone.wav
 expect_in_order "$scratch/tone.wav.trace" 'tone.wav'
 grep -q 'MP3Play' "$scratch/tone.wav.trace" && fail "tone.wav: MP3 commands sent"
 
-[ $failures = 0 ] && echo "music runs traced as expected"
-exit $((failures > 0))
+e2e_finish "music runs traced as expected"
