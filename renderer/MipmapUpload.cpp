@@ -15,6 +15,11 @@ std::string_view GlText(GLenum which)
 
 bool IsPowerOfTwo(int value) { return value > 0 && (value & (value - 1)) == 0; }
 
+struct GlVersion {
+    int major = 0;
+    int minor = 0;
+};
+
 bool AtLeast(GlVersion version, int major, int minor)
 {
     return version.major > major || (version.major == major && version.minor >= minor);
@@ -26,8 +31,7 @@ void ClearGlErrors()
     }
 }
 
-}  // namespace
-
+// "4.5 (Compatibility Profile) Mesa 22.3.6" gives 4.5; text without a version gives 0.0.
 GlVersion ParseGlVersion(std::string_view text)
 {
     std::size_t i = 0;
@@ -44,6 +48,7 @@ GlVersion ParseGlVersion(std::string_view text)
     return parsed;
 }
 
+// Whether a space-separated extension list names this extension exactly.
 bool HasExtension(std::string_view extensions, std::string_view name)
 {
     while (!extensions.empty()) {
@@ -55,17 +60,36 @@ bool HasExtension(std::string_view extensions, std::string_view name)
     return false;
 }
 
+}  // namespace
+
+MipmapBuilder MipmapBuilderFor(const GlContextTraits& context, int width, int height)
+{
+    const bool generates = AtLeast(ParseGlVersion(context.version), 1, 4) ||
+                           HasExtension(context.extensions, "GL_SGIS_generate_mipmap");
+    const bool anySize = (IsPowerOfTwo(width) && IsPowerOfTwo(height)) ||
+                         HasExtension(context.extensions, "GL_ARB_texture_non_power_of_two");
+    const bool fits = width > 0 && height > 0 && width <= context.maxTextureSize && height <= context.maxTextureSize;
+    return generates && anySize && fits ? MipmapBuilder::GeneratedByGl : MipmapBuilder::Glu;
+}
+
 MipmapBuilder ChooseMipmapBuilder(int width, int height)
 {
-    const GlVersion version = ParseGlVersion(GlText(GL_VERSION));
-    const std::string_view extensions = GlText(GL_EXTENSIONS);
-    const bool generates = AtLeast(version, 1, 4) || HasExtension(extensions, "GL_SGIS_generate_mipmap");
-    const bool anySize = (IsPowerOfTwo(width) && IsPowerOfTwo(height)) || AtLeast(version, 2, 0) ||
-                         HasExtension(extensions, "GL_ARB_texture_non_power_of_two");
     GLint maxSize = 0;
     glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxSize);
-    const bool fits = width > 0 && height > 0 && width <= maxSize && height <= maxSize;
-    return generates && anySize && fits ? MipmapBuilder::GeneratedByGl : MipmapBuilder::Glu;
+    return MipmapBuilderFor({GlText(GL_VERSION), GlText(GL_EXTENSIONS), maxSize}, width, height);
+}
+
+bool MipmapChainComplete(int width, int height)
+{
+    for (GLint level = 0;; ++level) {
+        GLint levelWidth = 0, levelHeight = 0;
+        glGetTexLevelParameteriv(GL_TEXTURE_2D, level, GL_TEXTURE_WIDTH, &levelWidth);
+        glGetTexLevelParameteriv(GL_TEXTURE_2D, level, GL_TEXTURE_HEIGHT, &levelHeight);
+        if (levelWidth != width || levelHeight != height) return false;
+        if (width == 1 && height == 1) return true;
+        width = width > 1 ? width / 2 : 1;
+        height = height > 1 ? height / 2 : 1;
+    }
 }
 
 MipmapBuilder UploadMipmapped(MipmapBuilder preferred, int width, int height, const void* bgrRows)
@@ -79,7 +103,7 @@ MipmapBuilder UploadMipmapped(MipmapBuilder preferred, int width, int height, co
         ClearGlErrors();
         glTexParameteri(GL_TEXTURE_2D, GL_GENERATE_MIPMAP, GL_TRUE);
         glTexImage2D(GL_TEXTURE_2D, 0, 3, width, height, 0, GL_BGR_EXT, GL_UNSIGNED_BYTE, bgrRows);
-        if (glGetError() == GL_NO_ERROR) return MipmapBuilder::GeneratedByGl;
+        if (glGetError() == GL_NO_ERROR && MipmapChainComplete(width, height)) return MipmapBuilder::GeneratedByGl;
         glTexParameteri(GL_TEXTURE_2D, GL_GENERATE_MIPMAP, GL_FALSE);
         ClearGlErrors();
     }

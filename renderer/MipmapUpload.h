@@ -11,23 +11,29 @@ namespace wavorin::renderer {
 
 enum class MipmapBuilder { Glu, GeneratedByGl };
 
-struct GlVersion {
-    int major = 0;
-    int minor = 0;
+// What a context says of itself: its GL_VERSION and GL_EXTENSIONS strings and its largest
+// texture side.
+struct GlContextTraits {
+    std::string_view version;
+    std::string_view extensions;
+    int maxTextureSize = 0;
 };
 
-// "4.5 (Compatibility Profile) Mesa 22.3.6" gives 4.5; text without a version gives 0.0.
-GlVersion ParseGlVersion(std::string_view text);
+// The builder a context with these traits supports for a picture of this size. Only the
+// non-power-of-two extension, not the version, vouches for other sides: some GL 2.0 drivers
+// without it fall back to software or leave such a texture incomplete.
+MipmapBuilder MipmapBuilderFor(const GlContextTraits& context, int width, int height);
 
-// Whether a space-separated extension list names this extension exactly.
-bool HasExtension(std::string_view extensions, std::string_view name);
-
-// The builder the current context supports for a picture of this size.
+// The same for the current context.
 MipmapBuilder ChooseMipmapBuilder(int width, int height);
+
+// Whether the bound texture holds every level down to 1 x 1 at the sides a picture of this
+// size needs.
+bool MipmapChainComplete(int width, int height);
 
 // Uploads tightly described 24-bit rows (blue, green, red; rows padded to 4 bytes; bottom row
 // first) into the bound 2D texture. The generated path falls back to GLU if the context
-// reports an error. Returns the builder that did the work.
+// reports an error or leaves the chain incomplete. Returns the builder that did the work.
 MipmapBuilder UploadMipmapped(MipmapBuilder preferred, int width, int height, const void* bgrRows);
 
 }  // namespace wavorin::renderer

@@ -5,6 +5,8 @@
 
 #include <fstream>
 #include <optional>
+#include <vector>
+#include <algorithm>
 
 #include "renderer/Texture.h"
 #include "tests/native/renderer/GlTestSupport.h"
@@ -166,11 +168,28 @@ TEST_F(TextureTest, PicturesOfAnySizeLoadUprightWithoutShear)
             EXPECT_EQ(texture.Width(), width);
             EXPECT_EQ(texture.Height(), height);
             EXPECT_EQ(texture.Builder(), builder);
+            // GLU rescales to powers of two; the context's own chain keeps the picture's sides.
+            if (builder == MipmapBuilder::GeneratedByGl) EXPECT_TRUE(MipmapChainComplete(width, height));
             testing::DrawTextureOverViewport();
             ExpectBlocksUpright(gl.Read(), std::to_string(width) + "x" + std::to_string(height) +
                                                (builder == MipmapBuilder::Glu ? " GLU" : " generated"));
         }
     }
+}
+
+TEST_F(TextureTest, AChainIsCompleteOnlyDownToOnePixel)
+{
+    Texture texture;
+    texture.Create("levels");
+    const std::vector<std::uint8_t> black(64 * 4 * 3);
+    glTexImage2D(GL_TEXTURE_2D, 0, 3, 64, 4, 0, GL_BGR_EXT, GL_UNSIGNED_BYTE, black.data());
+    EXPECT_FALSE(MipmapChainComplete(64, 4));
+    for (GLint level = 1, width = 32, height = 2; width >= 1; ++level, width /= 2, height = std::max(1, height / 2)) {
+        EXPECT_FALSE(MipmapChainComplete(64, 4)) << "up to level " << level - 1;
+        glTexImage2D(GL_TEXTURE_2D, level, 3, width, height, 0, GL_BGR_EXT, GL_UNSIGNED_BYTE, black.data());
+    }
+    EXPECT_TRUE(MipmapChainComplete(64, 4));
+    EXPECT_FALSE(MipmapChainComplete(64, 8));
 }
 
 TEST_F(TextureTest, ReadsPixelsFromTheOffsetPastAPalette)
