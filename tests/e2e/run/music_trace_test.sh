@@ -16,7 +16,9 @@ if [ -n "$screen" ]; then
   display_ensure "$screen"
   mkdir -p "$1/large-screen"
   ln -sfn "$(cd "$1" && pwd)/bin" "$1/large-screen/bin"
+  own_xvfb=$XVFB_PID  # e2e_setup sources wine-env.sh again, which forgets it
   e2e_setup "$1/large-screen" "$2" music
+  XVFB_PID=$own_xvfb
   wine_server_start
   trap 'wine_server_stop; display_stop' EXIT
 else
