@@ -1,6 +1,7 @@
 #include "common/snapshot/BmpWriter.h"
 
 #include <fstream>
+#include <system_error>
 
 namespace wavorin::snapshot {
 namespace {
@@ -64,10 +65,15 @@ bool WriteBmpFile(const std::filesystem::path& path, const Picture& picture)
     const auto header = EncodeHeaders(picture);
     if (!header) return false;
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    if (!out.is_open()) return false;  // nothing of ours there, and what is there stays
     out.write(reinterpret_cast<const char*>(header->data()), static_cast<std::streamsize>(header->size()));
     out.write(reinterpret_cast<const char*>(picture.pixels.data()), static_cast<std::streamsize>(picture.pixels.size()));
     out.close();
-    return static_cast<bool>(out);
+    if (out) return true;
+    // A file cut off part-way (a full disk) must not pass for a picture.
+    std::error_code ignored;
+    std::filesystem::remove(path, ignored);
+    return false;
 }
 
 }  // namespace wavorin::snapshot

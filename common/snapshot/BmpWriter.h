@@ -20,7 +20,7 @@ std::optional<std::array<std::uint8_t, kPixelDataOffset>> EncodeHeaders(const Pi
 std::optional<std::vector<std::uint8_t>> EncodeBmp(const Picture& picture);
 
 // Writes the file, replacing what was there. False when the picture is not valid or the
-// file cannot be written completely.
+// file cannot be written completely; a file cut off part-way is removed.
 bool WriteBmpFile(const std::filesystem::path& path, const Picture& picture);
 
 }  // namespace wavorin::snapshot

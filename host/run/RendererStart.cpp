@@ -2,11 +2,9 @@
 
 #include <windows.h>
 
-#include "host/win32/Handles.h"
-
 namespace wavorin::host {
 
-bool StartRenderer(const std::wstring& path)
+win32::UniqueHandle StartRenderer(const std::wstring& path)
 {
     std::wstring commandLine = L"\"" + path + L"\"";
     STARTUPINFOW startup{};
@@ -16,10 +14,10 @@ bool StartRenderer(const std::wstring& path)
     PROCESS_INFORMATION started{};
     if (!CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                         &started)) {
-        return false;
+        return {};
     }
-    win32::UniqueHandle process(started.hProcess), thread(started.hThread);
-    return true;
+    win32::UniqueHandle thread(started.hThread);
+    return win32::UniqueHandle(started.hProcess);
 }
 
 }  // namespace wavorin::host

@@ -2,10 +2,13 @@
 
 #include <string>
 
+#include "host/win32/Handles.h"
+
 namespace wavorin::host {
 
 // Starts the renderer program with a normal, activated window and no arguments, without
-// waiting for it and keeping nothing of it. False when it could not be started.
-bool StartRenderer(const std::wstring& path);
+// waiting for it. The handle of its process, kept only to see whether it has ended; empty
+// when it could not be started.
+win32::UniqueHandle StartRenderer(const std::wstring& path);
 
 }  // namespace wavorin::host

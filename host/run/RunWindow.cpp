@@ -55,8 +55,10 @@ LRESULT RunWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         if (wParam == kTimer3) Timer3_Timer();
         return 0;
     case WM_CLOSE:
-    case WM_ENDSESSION:
         Form_QueryUnload();
+        return 0;
+    case WM_ENDSESSION:
+        if (wParam) Form_QueryUnload();  // FALSE: the shutdown was cancelled, the run goes on
         return 0;
     default:
         return Window::HandleMessage(message, wParam, lParam);
@@ -65,12 +67,16 @@ LRESULT RunWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 
 void RunWindow::SetTimerEnabled(UINT_PTR timer, bool enabled)
 {
-    timersEnabled_[timer] = enabled;
+    if (std::exchange(timersEnabled_[timer], enabled) == enabled) return;  // setting it again would restart it
     if (enabled) SetTimer(hwnd(), timer, kIntervalMs[timer], nullptr);
     else KillTimer(hwnd(), timer);
 }
 
-bool RunWindow::TimerEnabled(UINT_PTR timer) const { return timersEnabled_[timer]; }
+void RunWindow::FollowMusicTimers()
+{
+    SetTimerEnabled(kTimer1, music_.Timer1Enabled());
+    SetTimerEnabled(kTimer2, music_.Timer2Enabled());
+}
 
 void RunWindow::Form_Load()
 {
@@ -81,8 +87,10 @@ void RunWindow::Form_Load()
     WriteSnapshotFiles();
     Sleep(100);
     RendererPath = win32::ProgramFolder() + kRendererFileName;
-    StartRenderer(RendererPath);  // a renderer that cannot start ends the run at the first watch
-    StartMusic();
+    rendererProcess_ = StartRenderer(RendererPath);  // one that cannot start ends the run at the first watch
+    rendererStartedAt_ = GetTickCount64();
+    music_.Start();
+    FollowMusicTimers();
 }
 
 // Both files are complete and closed before the renderer starts.
@@ -92,57 +100,43 @@ void RunWindow::WriteSnapshotFiles()
     DeleteFileW(kDesktopSnapshot);
     DeleteFileW(kRingSnapshot);
     PictureIndex = ChooseRingPicture(SecondsSinceMidnight());
-    if (screen) snapshot::WriteBmpFile(kDesktopSnapshot, *screen);
+    if (screen) snapshot::WriteBmpFile(kDesktopSnapshot, *screen);  // black where the screen could not be read
     if (const auto ring = LoadRingPicture(PictureIndex)) snapshot::WriteBmpFile(kRingSnapshot, *ring);
 }
 
-void RunWindow::StartMusic()
-{
-    if (settings_.BgmKind == 1) {
-        player_.OpenCdAudio();
-        SetTimerEnabled(kTimer2, true);
-    }
-    if (settings_.BgmKind == 2) {
-        const MusicFileType type = MusicFileTypeOf(settings_.BgmFile);
-        if (type == MusicFileType::Wav) player_.PlayWav();
-        if (type == MusicFileType::Mp3) {
-            player_.OpenAndPlayMp3();
-            SetTimerEnabled(kTimer1, true);
-        }
-    }
-}
-
-void RunWindow::Timer1_Timer() { player_.RepeatMp3(); }
+void RunWindow::Timer1_Timer() { music_.Timer1_Timer(); }
 
 void RunWindow::Timer2_Timer()
 {
-    player_.PollCdAudio();
-    SetTimerEnabled(kTimer2, player_.CdPollOk());  // off for good after a failed poll
+    music_.Timer2_Timer();
+    FollowMusicTimers();
 }
 
 void RunWindow::Timer3_Timer()
 {
-    if (FindWindowW(nullptr, kRendererWindowTitle)) return;
+    if (!RendererGone()) return;
     SetTimerEnabled(kTimer3, false);
     Form_QueryUnload();
+}
+
+bool RunWindow::RendererGone()
+{
+    RendererLook look;
+    look.windowShown = FindWindowW(nullptr, kRendererWindowTitle) != nullptr;
+    look.processEnded = !rendererProcess_ || WaitForSingleObject(rendererProcess_.get(), 0) == WAIT_OBJECT_0;
+    look.sinceStart = std::chrono::milliseconds(GetTickCount64() - rendererStartedAt_);
+    return rendererWatch_.IsGone(look);
 }
 
 void RunWindow::Form_QueryUnload()
 {
     if (std::exchange(unloading_, true)) return;
-    if (TimerEnabled(kTimer2)) {
-        SetTimerEnabled(kTimer2, false);
-        player_.CloseCdAudio();
-    }
-    if (settings_.BgmKind == 2) {
-        const MusicFileType type = MusicFileTypeOf(settings_.BgmFile);
-        if (type == MusicFileType::Wav) player_.StopWav();
-        if (type == MusicFileType::Mp3) {
-            SetTimerEnabled(kTimer1, false);
-            player_.CloseMp3();
-        }
-    }
+    music_.Stop();
+    FollowMusicTimers();
     if (restoreCursor_) ShowCursor(TRUE);
+    // The photograph of the user's screen lies where every user can read it: it goes with
+    // the run, once the renderer no longer needs it. A killed run leaves it to the next.
+    if (RendererGone()) DeleteFileW(kDesktopSnapshot);
     PostQuitMessage(0);
 }
 

@@ -1,14 +1,16 @@
 #pragma once
 // Zelvane_S: the invisible window that carries one screensaver run: it photographs the
 // screen, writes the snapshot files, starts the renderer and the music, keeps the music
-// going, and ends the program when the renderer's window is gone.
+// going, and ends the program when the renderer is gone.
 
 #include <cstdint>
 #include <string>
 
-#include "host/music/MusicPlayer.h"
 #include "host/music/WinmmPort.h"
+#include "host/run/RendererWatch.h"
+#include "host/run/RunMusic.h"
 #include "host/startup/Settings.h"
+#include "host/win32/Handles.h"
 #include "host/win32/Window.h"
 
 namespace wavorin::host {
@@ -29,17 +31,20 @@ private:
     void Form_QueryUnload();
 
     void SetTimerEnabled(UINT_PTR timer, bool enabled);
-    bool TimerEnabled(UINT_PTR timer) const;
+    void FollowMusicTimers();
     void WriteSnapshotFiles();
-    void StartMusic();
+    bool RendererGone();
 
     MusicSettings settings_;
     bool restoreCursor_;
     WinmmPort port_;
-    MusicPlayer player_{port_, settings_};
+    RunMusic music_{port_, settings_};
     bool timersEnabled_[4] = {};  // by timer id 1..3
     std::wstring RendererPath;
     std::int16_t PictureIndex = 0;
+    win32::UniqueHandle rendererProcess_;
+    ULONGLONG rendererStartedAt_ = 0;
+    RendererWatch rendererWatch_;
     bool unloading_ = false;
 };
 

@@ -1,16 +1,15 @@
 #include "host/run/ScreenCapture.h"
 
-#include <windows.h>
-
 #include <cstring>
 
 #include "host/win32/Handles.h"
 
 namespace wavorin::host {
 
-std::optional<snapshot::Picture> CaptureScreen(int width, int height)
+std::optional<snapshot::Picture> CapturePicture(HDC source, int width, int height)
 {
     if (width < 1 || height < 1 || width > snapshot::kMaxSide || height > snapshot::kMaxSide) return std::nullopt;
+    if (*snapshot::RowStride(width) * std::uint64_t(height) > snapshot::kMaxPixelBytes) return std::nullopt;
     snapshot::Picture picture = snapshot::MakePicture(width, height);
 
     // A 24-bit bottom-up section stores its rows exactly as the snapshot file does.
@@ -24,16 +23,22 @@ std::optional<snapshot::Picture> CaptureScreen(int width, int height)
     void* bits = nullptr;
     win32::UniqueBitmap master(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     win32::UniqueMemoryDc masterDc(CreateCompatibleDC(nullptr));
-    if (!master || !masterDc || !bits) return std::nullopt;
+    if (!master || !masterDc || !bits) return picture;
+    bool copied = false;
     {
         win32::SelectedObject selected(masterDc.get(), master.get());
-        const HWND desktop = GetDesktopWindow();
-        win32::WindowDc screen(desktop);
-        if (!screen || !BitBlt(masterDc.get(), 0, 0, width, height, screen.get(), 0, 0, SRCCOPY)) return std::nullopt;
+        copied = source && BitBlt(masterDc.get(), 0, 0, width, height, source, 0, 0, SRCCOPY);
     }
+    if (!copied) return picture;
     GdiFlush();
     std::memcpy(picture.pixels.data(), bits, picture.pixels.size());
     return picture;
+}
+
+std::optional<snapshot::Picture> CaptureScreen(int width, int height)
+{
+    const win32::WindowDc screen(GetDesktopWindow());
+    return CapturePicture(screen.get(), width, height);
 }
 
 }  // namespace wavorin::host

@@ -4,11 +4,13 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <array>
 #include <string>
 
 #include "common/snapshot/BmpReader.h"
 #include "host/assets/RingPictures.h"
+#include "host/run/ScreenCapture.h"
 #include "tests/e2e/harness/Harness.h"
 
 namespace wavorin::e2e {
@@ -109,6 +111,15 @@ int RingPictureIn(const snapshot::Picture& picture)
 
 HWND RendererWindow() { return FindTopLevelWindow(L"Zelvane_VC"); }
 
+// Esc to the renderer, as the user ends the screensaver; the host's exit code once the
+// renderer's window is gone (a busy machine takes its time to deliver the key).
+std::optional<DWORD> EndWithEsc(HWND renderer, Process& host)
+{
+    TypeKey(renderer, VK_ESCAPE);
+    WaitUntil([] { return RendererWindow() == nullptr; }, 20s);
+    return host.WaitForExit(3s);
+}
+
 class RunTest : public ::testing::Test {
 protected:
     void SetUp() override { RemoveWorkDirectory(); }
@@ -138,15 +149,19 @@ TEST_F(RunTest, PhotographsTheScreenStartsTheRendererAndEndsWithEsc)
     EXPECT_EQ(ring.height, 128);
     EXPECT_GE(RingPictureIn(ring.picture), 0);
 
-    // The run lasts as long as the renderer.
+    // The run lasts as long as the renderer, through a shutdown that was cancelled.
+    SendMessageW(run, WM_ENDSESSION, FALSE, 0);
     EXPECT_FALSE(host.WaitForExit(1500ms).has_value());
     TypeKey(renderer, VK_ESCAPE);
     // Wine takes its time to deliver the key; the host then notices within a watch period.
-    ASSERT_TRUE(WaitUntil([] { return RendererWindow() == nullptr; }, 5s));
+    ASSERT_TRUE(WaitUntil([] { return RendererWindow() == nullptr; }, 20s));
     const auto gone = std::chrono::steady_clock::now();
     EXPECT_EQ(host.WaitForExit(3s), 0u);
     EXPECT_LT(std::chrono::steady_clock::now() - gone, 1000ms);
     EXPECT_EQ(input.CursorCount(), hiddenCount + 1);  // the host's hiding undone
+    // The photograph of the user's screen goes with the run; the ring picture stays.
+    EXPECT_FALSE(fs::exists(kDesktopSnapshot));
+    EXPECT_TRUE(fs::exists(kRingSnapshot));
 }
 
 TEST_F(RunTest, SnapshotFileThatCannotBeWrittenDoesNotStopTheRun)
@@ -159,8 +174,7 @@ TEST_F(RunTest, SnapshotFileThatCannotBeWrittenDoesNotStopTheRun)
     ASSERT_NE(renderer, nullptr);
     EXPECT_TRUE(fs::is_directory(kDesktopSnapshot));
     EXPECT_EQ(snapshot::ReadBmpFile(kRingSnapshot).status, snapshot::ReadStatus::Loaded);
-    TypeKey(renderer, VK_ESCAPE);
-    EXPECT_EQ(host.WaitForExit(5s), 0u);
+    EXPECT_EQ(EndWithEsc(renderer, host), 0u);
 }
 
 TEST_F(RunTest, RendererThatDiesEndsTheRun)
@@ -177,6 +191,17 @@ TEST_F(RunTest, RendererThatDiesEndsTheRun)
     const auto killed = std::chrono::steady_clock::now();
     EXPECT_EQ(host.WaitForExit(3s), 0u);
     EXPECT_LT(std::chrono::steady_clock::now() - killed, 1500ms);
+}
+
+// A screen that cannot be read (a secure desktop, no device context) still gives the
+// tube a desktop picture of the screen's size.
+TEST(ScreenCapture, UnreadableScreenGivesABlackPictureOfItsSize)
+{
+    const auto picture = host::CapturePicture(nullptr, 33, 20);
+    ASSERT_TRUE(picture.has_value());
+    EXPECT_EQ(picture->width, 33);
+    EXPECT_EQ(picture->height, 20);
+    EXPECT_EQ(std::count(picture->pixels.begin(), picture->pixels.end(), 0), std::ptrdiff_t(picture->pixels.size()));
 }
 
 TEST_F(RunTest, SecondRunRewritesBothFiles)
@@ -196,8 +221,7 @@ TEST_F(RunTest, SecondRunRewritesBothFiles)
             EXPECT_GT(ringTime, firstRing);
         }
         firstRing = ringTime;
-        TypeKey(renderer, VK_ESCAPE);
-        EXPECT_EQ(host.WaitForExit(3s), 0u);
+        EXPECT_EQ(EndWithEsc(renderer, host), 0u);
     }
 }
 
@@ -210,8 +234,7 @@ TEST_F(RunTest, EmptyCommandLineRunsWithoutTouchingTheCursor)
     SharedInput input(run);
     HWND renderer = WaitForWindow(L"Zelvane_VC", 15s);
     ASSERT_NE(renderer, nullptr);
-    TypeKey(renderer, VK_ESCAPE);
-    EXPECT_EQ(host.WaitForExit(3s), 0u);
+    EXPECT_EQ(EndWithEsc(renderer, host), 0u);
     // The renderer hides and shows its own cursor; the host leaves the count as it found it.
     EXPECT_GE(input.CursorCount(), 0);
 }

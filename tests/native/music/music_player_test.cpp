@@ -1,4 +1,5 @@
-// The music player's command sequences, against a device whose answers are scripted.
+// The music player's command sequences, and the run's music calls, against a device whose
+// answers are scripted.
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -7,6 +8,7 @@
 #include <vector>
 
 #include "host/music/MusicPlayer.h"
+#include "host/run/RunMusic.h"
 
 namespace wavorin::host {
 namespace {
@@ -258,6 +260,82 @@ TEST(MusicFileTypeOf, LastThreeCharactersInAnyCase)
     EXPECT_EQ(MusicFileTypeOf(L"a.mid"), MusicFileType::None);
     EXPECT_EQ(MusicFileTypeOf(L"av"), MusicFileType::None);
     EXPECT_EQ(MusicFileTypeOf(L""), MusicFileType::None);
+}
+
+// What a run sends, by source and file type: at the start, on two ticks of each music
+// timer while it is on, and at the end.
+TEST(RunMusic, CallsBySourceAndFileType)
+{
+    using Sounds = std::vector<std::optional<std::wstring>>;
+    const std::vector<std::wstring> poll = {L"status cdaudio current track", L"status cdaudio number of tracks",
+                                            L"status cdaudio mode"};
+    struct Row {
+        const char* name;
+        std::int16_t kind;
+        const wchar_t* file;
+        bool discInDrive;
+        bool timer1, timer2;  // on after the start
+        std::vector<std::vector<std::wstring>> sent;
+        Sounds sounds;
+    };
+    const Row rows[] = {
+        {"none", 0, L"C:\\a.mp3", true, false, false, {}, {}},
+        {"other source", 3, L"C:\\a.wav", true, false, false, {}, {}},
+        {"other file type", 2, L"C:\\a.mid", true, false, false, {}, {}},
+        {"wav", 2, L"C:\\a.Wav", true, false, false, {}, {L"C:\\a.Wav", std::nullopt}},
+        {"mp3",
+         2,
+         L"C:\\a.mp3",
+         true,
+         true,
+         false,
+         {{L"open \"C:\\a.mp3\" type MPEGVideo Alias MP3Play", L"play MP3Play"},
+          {L"status MP3Play mode", L"status MP3Play mode"},
+          {L"stop MP3Play", L"close MP3Play"}},
+         {}},
+        {"cd",
+         1,
+         L"",
+         true,
+         false,
+         true,
+         {{L"open cdaudio", L"set cdaudio time format tmsf"}, poll, poll, {L"stop cdaudio", L"close cdaudio"}},
+         {}},
+        {"cd without a disc: polled once, still closed",
+         1,
+         L"",
+         false,
+         false,
+         true,
+         {{L"open cdaudio", L"set cdaudio time format tmsf", L"status cdaudio current track"},
+          {L"stop cdaudio", L"close cdaudio"}},
+         {}},
+    };
+    for (const Row& row : rows) {
+        ScriptedPort port;
+        port.Disc(1, 5, L"playing");
+        if (!row.discInDrive) port.replies[L"status cdaudio current track"] = {kNoDisc, L""};
+        port.replies[L"status MP3Play mode"] = {0, L"playing"};
+        MusicSettings settings;
+        settings.BgmKind = row.kind;
+        settings.BgmFile = row.file;
+        RunMusic music(port, settings);
+
+        music.Start();
+        EXPECT_EQ(music.Timer1Enabled(), row.timer1) << row.name;
+        EXPECT_EQ(music.Timer2Enabled(), row.timer2) << row.name;
+        for (int tick = 0; tick < 2; ++tick) {
+            if (music.Timer1Enabled()) music.Timer1_Timer();
+            if (music.Timer2Enabled()) music.Timer2_Timer();
+        }
+        music.Stop();
+        EXPECT_FALSE(music.Timer1Enabled() || music.Timer2Enabled()) << row.name;
+
+        std::vector<std::wstring> expected;
+        for (const auto& part : row.sent) expected.insert(expected.end(), part.begin(), part.end());
+        EXPECT_EQ(port.sent, expected) << row.name;
+        EXPECT_EQ(port.sounds, row.sounds) << row.name;
+    }
 }
 
 }  // namespace

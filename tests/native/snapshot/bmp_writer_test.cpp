@@ -2,7 +2,9 @@
 // program's BMP decoder reads back pixel for pixel.
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -68,9 +70,23 @@ TEST(BmpWriter, RefusesPicturesWhoseBytesDoNotMatchTheirSize)
     EXPECT_FALSE(WriteBmpFile(std::filesystem::temp_directory_path() / "wavorin-never.bmp", picture));
 }
 
-TEST(BmpWriter, FailsWhenTheFileCannotBeWritten)
+TEST(BmpWriter, FailsWhenTheFileCannotBeWrittenAndLeavesNothingCutOff)
 {
     EXPECT_FALSE(WriteBmpFile("/nonexistent-folder/wavorin.bmp", Gradient(2, 2)));
+
+    // A disk that fills up part-way, as the system's file size limit has it.
+    const auto path = std::filesystem::temp_directory_path() / "wavorin-cut-off.bmp";
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit small = saved;
+    small.rlim_cur = 100;
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool written = WriteBmpFile(path, Gradient(16, 16));
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previous);
+    EXPECT_FALSE(written);
+    EXPECT_FALSE(std::filesystem::exists(path));
 }
 
 // ImageMagick decodes the file independently of our reader.
