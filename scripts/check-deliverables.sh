@@ -12,8 +12,8 @@ trap 'rm -rf "$unpacked"' EXIT
 # check_program FILE NAME: FILE is a GUI program of $machine importing only system DLLs.
 check_program() {
   local program=$1 name=$2 headers
-  headers=$($objdump -p "$program")
-  if ! $objdump -f "$program" | grep -q "file format $machine"; then
+  headers=$($objdump -p "$program" 2>/dev/null) || true
+  if ! $objdump -f "$program" 2>/dev/null | grep -q "file format $machine"; then
     echo "$build: $name is not $machine"; status=1
   fi
   if ! grep -q 'Subsystem.*(Windows GUI)' <<<"$headers"; then
