@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds all three configurations and runs every test:
+# Installs what is missing, builds all three configurations (the Windows ones with their
+# installer and ZIP) and runs every test:
 # native (unit, sanitizers, fuzz smoke runs), windows (under wine64) and e2e (the real programs).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -14,6 +15,7 @@ for preset in native win64 win32; do
 done
 
 echo "== deliverables"
+for preset in win64 win32; do cpack --preset "$preset" >/dev/null; done
 scripts/check-deliverables.sh build/win32 build/win64
 
 echo "== native tests"
