@@ -15,7 +15,8 @@ namespace wavorin::ini {
 std::optional<std::u16string> NameAsUtf16(std::string_view cp932);
 
 // Values are bytes in the system's ANSI code page (CP932 on a Japanese system), as the
-// ANSI profile functions take and return them. A character the code page lacks becomes '?'.
+// ANSI profile functions take and return them. A character the code page lacks becomes '?'
+// (one per UTF-16 unit).
 std::optional<std::u16string> ValueAsUtf16(std::string_view ansi);
 std::optional<std::string> ValueAsAnsi(std::u16string_view text);
 

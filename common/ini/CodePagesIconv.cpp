@@ -100,7 +100,7 @@ std::optional<std::string> ValueAsAnsi(std::u16string_view text)
         std::string character;
         AppendUnit(character, text[pos]);
         if (pair) AppendUnit(character, text[pos + 1]);
-        if (!converter.Convert(character, bytes)) bytes += '?';
+        if (!converter.Convert(character, bytes)) bytes.append(pair ? 2 : 1, '?');  // one per unit, as Windows does
         pos += pair ? 2 : 1;
     }
     return bytes;
