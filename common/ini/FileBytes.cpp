@@ -9,6 +9,9 @@
 #include <limits>
 #include <random>
 #include <system_error>
+#include <thread>
+
+#include "common/ini/FileMove.h"
 
 namespace wavorin::ini {
 
@@ -67,7 +70,9 @@ FileContents ReadWholeFile(const fs::path& file, std::size_t maxBytes)
     return contents;
 }
 
-bool ReplaceFileAtomically(const fs::path& file, std::string_view bytes)
+void PauseBeforeRetry() { std::this_thread::sleep_for(std::chrono::milliseconds(100)); }
+
+bool ReplaceFileAtomically(const fs::path& file, std::string_view bytes, const std::function<void()>& pause)
 {
     std::error_code error;
     const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
@@ -83,8 +88,12 @@ bool ReplaceFileAtomically(const fs::path& file, std::string_view bytes)
             fs::remove(temporary, error);
             return false;
         }
-        fs::rename(temporary, file, error);
-        if (!error) return true;
+        MoveOutcome outcome = MoveOver(temporary, file);
+        for (int retry = 1; retry < kReplaceAttempts && outcome == MoveOutcome::Busy; ++retry) {
+            pause();
+            outcome = MoveOver(temporary, file);
+        }
+        if (outcome == MoveOutcome::Moved) return true;
         fs::remove(temporary, error);
         return false;
     }

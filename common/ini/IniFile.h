@@ -1,6 +1,8 @@
 #pragma once
 
-// The settings file on disk, read and written with the rules of IniText.h.
+// The settings file on disk, read and written with the rules of IniText.h. Names and
+// values are bytes (CP932 names, ANSI values) whether the file holds bytes or, saved
+// as Unicode, UTF-16 text; a UTF-16 file stays UTF-16 when written.
 
 #include <cstddef>
 #include <filesystem>

@@ -8,43 +8,29 @@ constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 
 }  // namespace
 
-std::string_view TrimLeadingBlanks(std::string_view text)
-{
-    std::size_t begin = 0;
-    while (begin < text.size() && IsBlank(text[begin])) ++begin;
-    return text.substr(begin);
-}
-
-std::string_view TrimTrailingBlanks(std::string_view text)
-{
-    std::size_t end = text.size();
-    while (end > 0 && IsBlank(text[end - 1])) --end;
-    return text.substr(0, end);
-}
-
-std::string_view TrimBlanks(std::string_view text) { return TrimTrailingBlanks(TrimLeadingBlanks(text)); }
-
-std::string_view UpToNul(std::string_view text) { return text.substr(0, text.find('\0')); }
-
 std::string_view BodyOf(std::string_view text)
 {
     return text.substr(0, kUtf8ByteOrderMark.size()) == kUtf8ByteOrderMark ? text.substr(kUtf8ByteOrderMark.size())
                                                                             : text;
 }
 
-IniLineCursor::IniLineCursor(std::string_view text) : text_(text), pos_(text.size() - BodyOf(text).size()) {}
-
-bool IniLineCursor::Next(IniLine& line)
+template <typename Unit>
+IniLineCursor<Unit>::IniLineCursor(TextView<Unit> text) : text_(text), pos_(text.size() - BodyOf(text).size())
 {
-    // Plain pointers: this loop touches every byte, and unoptimised sanitizer builds pay
+}
+
+template <typename Unit>
+bool IniLineCursor<Unit>::Next(IniLine& line)
+{
+    // Plain pointers: this loop touches every unit, and unoptimised sanitizer builds pay
     // for each call of string_view::operator[].
-    const char* const text = text_.data();
+    const Unit* const text = text_.data();
     const std::size_t size = text_.size();
     if (pos_ >= size) return false;
     std::size_t breakBegin = pos_;
-    while (breakBegin < size && text[breakBegin] != '\r' && text[breakBegin] != '\n') ++breakBegin;
+    while (breakBegin < size && text[breakBegin] != Unit('\r') && text[breakBegin] != Unit('\n')) ++breakBegin;
     std::size_t end = breakBegin;
-    if (end < size) end += text[end] == '\r' && end + 1 < size && text[end + 1] == '\n' ? 2 : 1;
+    if (end < size) end += text[end] == Unit('\r') && end + 1 < size && text[end + 1] == Unit('\n') ? 2 : 1;
     std::size_t contentBegin = pos_;
     while (contentBegin < breakBegin && IsBlank(text[contentBegin])) ++contentBegin;
     std::size_t contentEnd = breakBegin;
@@ -55,13 +41,20 @@ bool IniLineCursor::Next(IniLine& line)
     return true;
 }
 
-std::string_view LineBreakOf(std::string_view text)
+template <typename Unit>
+TextView<Unit> LineBreakOf(TextView<Unit> text)
 {
+    static constexpr Unit kCrLf[] = {Unit('\r'), Unit('\n')};
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\n') return "\n";
-        if (text[i] == '\r') return i + 1 < text.size() && text[i + 1] == '\n' ? "\r\n" : "\r";
+        if (text[i] == Unit('\n')) return TextView<Unit>(kCrLf + 1, 1);
+        if (text[i] == Unit('\r')) return TextView<Unit>(kCrLf, i + 1 < text.size() && text[i + 1] == Unit('\n') ? 2 : 1);
     }
-    return "\r\n";
+    return TextView<Unit>(kCrLf, 2);
 }
+
+template class IniLineCursor<char>;
+template class IniLineCursor<char16_t>;
+template std::string_view LineBreakOf(std::string_view);
+template std::u16string_view LineBreakOf(std::u16string_view);
 
 }  // namespace wavorin::ini

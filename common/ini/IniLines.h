@@ -7,48 +7,77 @@
 #include <cstddef>
 #include <string_view>
 
+#include "common/ini/IniUnits.h"
+
 namespace wavorin::ini {
 
 // Space, \t, \n, \v, \f, \r and 0x1A (the DOS end-of-file mark). All are below 0x40, so
 // none can be the second byte of a CP932 character: trimming needs no decoding.
-constexpr bool IsBlank(char c)
+template <typename Unit>
+constexpr bool IsBlank(Unit c)
 {
-    return c == ' ' || (c >= '\t' && c <= '\r') || c == '\x1A';
+    return c == Unit(' ') || (c >= Unit('\t') && c <= Unit('\r')) || c == Unit(0x1A);
 }
 
-std::string_view TrimBlanks(std::string_view text);
-std::string_view TrimLeadingBlanks(std::string_view text);
-std::string_view TrimTrailingBlanks(std::string_view text);
+template <typename Unit>
+TextView<Unit> TrimLeadingBlanks(TextView<Unit> text)
+{
+    std::size_t begin = 0;
+    while (begin < text.size() && IsBlank(text[begin])) ++begin;
+    return text.substr(begin);
+}
 
-// Names and values end at a NUL byte: the platform keeps them as C strings.
-std::string_view UpToNul(std::string_view text);
+template <typename Unit>
+TextView<Unit> TrimTrailingBlanks(TextView<Unit> text)
+{
+    std::size_t end = text.size();
+    while (end > 0 && IsBlank(text[end - 1])) --end;
+    return text.substr(0, end);
+}
+
+template <typename Unit>
+TextView<Unit> TrimBlanks(TextView<Unit> text)
+{
+    return TrimTrailingBlanks(TrimLeadingBlanks(text));
+}
+
+// Names and values end at a NUL: the platform keeps them as C strings.
+template <typename Unit>
+TextView<Unit> UpToNul(TextView<Unit> text)
+{
+    return text.substr(0, text.find(Unit(0)));
+}
 
 // Offsets into the text of one line.
 struct IniLine {
-    std::size_t begin = 0;         // first byte of the line
-    std::size_t contentBegin = 0;  // first byte after leading blanks
-    std::size_t contentEnd = 0;    // one past the last byte before trailing blanks
-    std::size_t breakBegin = 0;    // first byte of the line break (text size when there is none)
-    std::size_t end = 0;           // first byte of the next line
+    std::size_t begin = 0;         // first unit of the line
+    std::size_t contentBegin = 0;  // first unit after leading blanks
+    std::size_t contentEnd = 0;    // one past the last unit before trailing blanks
+    std::size_t breakBegin = 0;    // first unit of the line break (text size when there is none)
+    std::size_t end = 0;           // first unit of the next line
 };
 
 // Walks the lines of a text without allocating.
+template <typename Unit>
 class IniLineCursor {
 public:
-    explicit IniLineCursor(std::string_view text);
+    explicit IniLineCursor(TextView<Unit> text);
 
     // Fills line and returns true, or returns false at the end of the text.
     bool Next(IniLine& line);
 
 private:
-    std::string_view text_;
+    TextView<Unit> text_;
     std::size_t pos_;
 };
 
 // The line break new lines should use: the text's first one, or CR LF when it has none.
-std::string_view LineBreakOf(std::string_view text);
+template <typename Unit>
+TextView<Unit> LineBreakOf(TextView<Unit> text);
 
-// The text without its UTF-8 byte order mark, if any.
+// The bytes without their UTF-8 byte order mark, if any. UTF-16 text comes without its
+// mark already.
 std::string_view BodyOf(std::string_view text);
+constexpr std::u16string_view BodyOf(std::u16string_view text) { return text; }
 
 }  // namespace wavorin::ini

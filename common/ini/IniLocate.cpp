@@ -4,7 +4,8 @@ namespace wavorin::ini {
 
 namespace {
 
-void NoteSectionLine(IniLocation& location, const IniLine& line)
+template <typename Unit>
+void NoteSectionLine(IniLocation<Unit>& location, const IniLine& line)
 {
     location.appendAt = line.end;
     location.appendNeedsBreak = line.breakBegin == line.end;
@@ -12,13 +13,14 @@ void NoteSectionLine(IniLocation& location, const IniLine& line)
 
 }  // namespace
 
-IniLocation Locate(std::string_view text, std::string_view section, std::string_view key)
+template <typename Unit>
+IniLocation<Unit> Locate(TextView<Unit> text, TextView<Unit> section, TextView<Unit> key)
 {
-    IniLocation location;
-    IniLineCursor cursor(text);
+    IniLocation<Unit> location;
+    IniLineCursor<Unit> cursor(text);
     IniLine line;
     while (cursor.Next(line)) {
-        const std::string_view content = text.substr(line.contentBegin, line.contentEnd - line.contentBegin);
+        const TextView<Unit> content = text.substr(line.contentBegin, line.contentEnd - line.contentBegin);
         if (content.empty()) continue;
         if (const auto name = SectionNameOf(content)) {
             if (location.sectionFound) break;  // the first matching section is over
@@ -30,13 +32,16 @@ IniLocation Locate(std::string_view text, std::string_view section, std::string_
         }
         if (!location.sectionFound) continue;
         NoteSectionLine(location, line);
-        const KeyEntry entry = KeyEntryOf(content);
+        const KeyEntry<Unit> entry = KeyEntryOf(content);
         if (NamesEqual(entry.name, key)) {
-            location.key = FoundKey{line, entry};
+            location.key = FoundKey<Unit>{line, entry};
             break;
         }
     }
     return location;
 }
+
+template IniLocation<char> Locate(std::string_view, std::string_view, std::string_view);
+template IniLocation<char16_t> Locate(std::u16string_view, std::u16string_view, std::u16string_view);
 
 }  // namespace wavorin::ini

@@ -2,44 +2,62 @@
 
 #include <cstddef>
 
-#include "common/ini/Cp932.h"
 #include "common/ini/IniLines.h"
 
 namespace wavorin::ini {
 
 namespace {
 
-bool HoldsLineBreakOrNul(std::string_view text) { return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos; }
+template <typename Unit>
+bool HoldsLineBreakOrNul(TextView<Unit> text)
+{
+    static constexpr Unit kBreaksAndNul[] = {Unit('\r'), Unit('\n'), Unit(0)};
+    return text.find_first_of(TextView<Unit>(kBreaksAndNul, 3)) != TextView<Unit>::npos;
+}
 
-bool HoldsCloseBracketChar(std::string_view text)
+template <typename Unit>
+bool HoldsCloseBracketChar(TextView<Unit> text)
 {
     for (std::size_t pos = 0; pos < text.size();) {
-        const std::size_t length = cp932::CharLengthAt(text, pos);
-        if (length == 1 && text[pos] == ']') return true;
+        const std::size_t length = CharLengthAt(text, pos);
+        if (length == 1 && text[pos] == Unit(']')) return true;
         pos += length;
     }
     return false;
 }
 
-bool IsWritableSection(std::string_view section)
+template <typename Unit>
+bool IsWritableSection(TextView<Unit> section)
 {
-    const std::string_view name = TrimBlanks(section);
+    const TextView<Unit> name = TrimBlanks(section);
     return !name.empty() && !HoldsLineBreakOrNul(section) && !HoldsCloseBracketChar(name) &&
-           !cp932::EndsWithLoneLeadByte(name);
+           !EndsWithLoneLeadByte(name);
 }
 
-bool IsWritableKey(std::string_view key)
+template <typename Unit>
+bool IsWritableKey(TextView<Unit> key)
 {
-    const std::string_view name = TrimBlanks(key);
-    return !name.empty() && !HoldsLineBreakOrNul(key) && name.find('=') == std::string_view::npos &&
-           name.front() != '[';
+    const TextView<Unit> name = TrimBlanks(key);
+    return !name.empty() && !HoldsLineBreakOrNul(key) && name.find(Unit('=')) == TextView<Unit>::npos &&
+           name.front() != Unit('[');
+}
+
+template <typename Unit>
+bool CanWriteText(TextView<Unit> section, TextView<Unit> key, TextView<Unit> value)
+{
+    return IsWritableSection(section) && IsWritableKey(key) && !HoldsLineBreakOrNul(value);
 }
 
 }  // namespace
 
 bool CanWrite(std::string_view section, std::string_view key, std::string_view value)
 {
-    return IsWritableSection(section) && IsWritableKey(key) && !HoldsLineBreakOrNul(value);
+    return CanWriteText(section, key, value);
+}
+
+bool CanWrite(std::u16string_view section, std::u16string_view key, std::u16string_view value)
+{
+    return CanWriteText(section, key, value);
 }
 
 }  // namespace wavorin::ini

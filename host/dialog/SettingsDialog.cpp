@@ -269,10 +269,20 @@ void SettingsDialog::ChooseFile()
 void SettingsDialog::Save()
 {
     // Each write stands alone: a failed one does not stop the next.
-    WriteIni(ini::kSection, ini::kKeyBgmKind, std::to_string(settings_.BgmKind), kSettingsFile);
+    const bool kindSaved = WriteIni(ini::kSection, ini::kKeyBgmKind, std::to_string(settings_.BgmKind), kSettingsFile);
     settings_.BgmRepeatTrack = RepeatTrackOf(RepeatText());
-    WriteIni(ini::kSection, ini::kKeyBgmRepeat, std::to_string(settings_.BgmRepeatTrack), kSettingsFile);
-    WriteIni(ini::kSection, ini::kKeyBgmFile, StorablePath(settings_.BgmFile), kSettingsFile);
+    const bool repeatSaved =
+        WriteIni(ini::kSection, ini::kKeyBgmRepeat, std::to_string(settings_.BgmRepeatTrack), kSettingsFile);
+    const bool fileSaved = WriteIni(ini::kSection, ini::kKeyBgmFile, StorablePath(settings_.BgmFile), kSettingsFile);
+    if (!kindSaved || !repeatSaved || !fileSaved) {
+        // Closing now would tell the user the settings were kept. The dialog stays open, so
+        // "設定" can be pressed again once the file is free.
+        const std::wstring message = std::wstring(L"設定を保存できませんでした。\n\n") + kSettingsFile +
+                                     L" に書き込めません。ほかのプログラムがこのファイルを開いていないか、"
+                                     L"読み取り専用になっていないかを確かめてから、もう一度「設定」を押してください。";
+        MessageBoxW(hwnd(), message.c_str(), kProgramTitle, MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
     // Closed once the button's handler is done with it.
     PostMessageW(hwnd(), WM_CLOSE, 0, 0);
 }

@@ -16,8 +16,9 @@ inline constexpr wchar_t kSettingsFile[] = L"C:\\vetsu_temp\\Wavorin.ini";
 std::string ReadIni(std::string_view section, std::string_view key, const std::wstring& file);
 
 // Writes a key, creating the file, section or key as needed; the file is replaced as a
-// whole, never left half-written. False when the write failed (the folder is missing, the
-// file is locked, the text cannot be stored).
+// whole, never left half-written, and keeps its encoding (ANSI or UTF-16), attributes and
+// access list. False when the write failed (the folder is missing, the file is read-only
+// or held by another program beyond a short wait, the text cannot be stored).
 bool WriteIni(std::string_view section, std::string_view key, std::string_view value, const std::wstring& file);
 
 // True when the path names a file that can be opened for reading now (one trailing

@@ -1,5 +1,8 @@
 // Fuzzes the settings text reader and writer. Input layout: section NUL key NUL value NUL
-// text (missing fields are empty), so hand-made corpus files stay readable.
+// text (missing fields are empty), so hand-made corpus files stay readable. The text is
+// checked twice: as CP932 bytes, and as the UTF-16 file a byte order mark in front of it
+// would make (odd sizes and lone surrogates included), with the names and values widened
+// unit for byte.
 
 #include <cstddef>
 #include <cstdint>
@@ -9,6 +12,7 @@
 #include <string_view>
 
 #include "common/ini/Cp932.h"
+#include "common/ini/FileEncoding.h"
 #include "common/ini/IniNumber.h"
 #include "common/ini/IniText.h"
 #include "common/ini/IniWriteRules.h"
@@ -16,6 +20,11 @@
 namespace {
 
 using namespace wavorin::ini;
+
+template <typename Unit>
+using Text = std::basic_string<Unit>;
+template <typename Unit>
+using View = std::basic_string_view<Unit>;
 
 void Require(bool holds, const char* what)
 {
@@ -32,6 +41,14 @@ std::string_view TakeField(std::string_view& input)
     return field;
 }
 
+template <typename Unit>
+Text<Unit> Widened(std::string_view bytes)
+{
+    Text<Unit> text;
+    for (const char byte : bytes) text += static_cast<Unit>(static_cast<unsigned char>(byte));
+    return text;
+}
+
 void CheckRead(std::string_view text, std::string_view section, std::string_view key)
 {
     const std::string value = GetString(text, section, key);
@@ -40,9 +57,17 @@ void CheckRead(std::string_view text, std::string_view section, std::string_view
     Require(GetInt(text, section, key, -7) == (value.empty() ? -7 : LeadingInteger(value)), "GetInt reads GetString");
 }
 
-// The bytes of text that the write removed: everything between the longest common
+void CheckRead(std::u16string_view text, std::u16string_view section, std::u16string_view key)
+{
+    const std::u16string value = GetString(text, section, key);
+    Require(value.find(u'\0') == std::u16string::npos, "a value ends at a NUL");
+    Require(value.empty() || text.find(value) != std::u16string_view::npos, "a value is a piece of the text");
+}
+
+// The units of text that the write removed: everything between the longest common
 // prefix and the longest common suffix of the two texts.
-std::string_view RemovedBytes(std::string_view before, std::string_view after)
+template <typename Unit>
+View<Unit> RemovedUnits(View<Unit> before, View<Unit> after)
 {
     std::size_t prefix = 0;
     while (prefix < before.size() && prefix < after.size() && before[prefix] == after[prefix]) ++prefix;
@@ -53,23 +78,46 @@ std::string_view RemovedBytes(std::string_view before, std::string_view after)
     return before.substr(prefix, before.size() - prefix - suffix);
 }
 
-void CheckWrite(std::string_view text, std::string_view section, std::string_view key, std::string_view value)
+template <typename Unit>
+void CheckWrite(View<Unit> text, View<Unit> section, View<Unit> key, View<Unit> value)
 {
     const auto written = SetString(text, section, key, value);
     Require(written.has_value() == CanWrite(section, key, value), "SetString refuses exactly what CanWrite does");
     if (!written) return;
 
-    const std::string alone = "[x]\nk=" + std::string(value) + "\n";
-    Require(GetString(*written, section, key) == GetString(alone, "x", "k"),
+    const Text<Unit> alone = Widened<Unit>("[x]\nk=") + Text<Unit>(value) + Widened<Unit>("\n");
+    const Text<Unit> x = Widened<Unit>("x");
+    const Text<Unit> k = Widened<Unit>("k");
+    Require(GetString(View<Unit>(*written), section, key) == GetString(View<Unit>(alone), View<Unit>(x), View<Unit>(k)),
             "the value reads back as it would from a file holding only it");
-    Require(SetString(*written, section, key, value) == written, "writing the same value again changes nothing");
-    Require(RemovedBytes(text, *written).find_first_of("\r\n") == std::string_view::npos,
+    Require(SetString(View<Unit>(*written), section, key, value) == written,
+            "writing the same value again changes nothing");
+    Require(RemovedUnits(text, View<Unit>(*written)).find_first_of(Widened<Unit>("\r\n")) == View<Unit>::npos,
             "no line of the old text is lost or split");
 
-    const std::string otherSection = std::string(section) + "x";
-    const std::string otherKey = std::string(key) + "x";
-    Require(GetString(*written, otherSection, key) == GetString(text, otherSection, key), "other sections kept");
-    Require(GetString(*written, section, otherKey) == GetString(text, section, otherKey), "other keys kept");
+    const Text<Unit> otherSection = Text<Unit>(section) + x;
+    const Text<Unit> otherKey = Text<Unit>(key) + x;
+    Require(GetString(View<Unit>(*written), View<Unit>(otherSection), key) ==
+                GetString(text, View<Unit>(otherSection), key),
+            "other sections kept");
+    Require(GetString(View<Unit>(*written), section, View<Unit>(otherKey)) == GetString(text, section, View<Unit>(otherKey)),
+            "other keys kept");
+}
+
+void CheckUtf16File(std::string_view text, std::string_view section, std::string_view key, std::string_view value)
+{
+    for (const std::string_view mark : {std::string_view("\xFF\xFE"), std::string_view("\xFE\xFF")}) {
+        const std::string file = std::string(mark) + std::string(text);
+        const FileEncoding encoding = EncodingOf(file);
+        Require(encoding != FileEncoding::Ansi, "a byte order mark makes the file UTF-16");
+        const std::u16string wide = Utf16TextOf(file, encoding);
+        Require(Utf16FileOf(wide, encoding) == file.substr(0, file.size() & ~std::size_t{1}),
+                "a UTF-16 file is written back as it was read, but for an odd last byte");
+        const std::u16string wideSection = Widened<char16_t>(section);
+        const std::u16string wideKey = Widened<char16_t>(key);
+        CheckRead(wide, wideSection, wideKey);
+        CheckWrite<char16_t>(wide, wideSection, wideKey, Widened<char16_t>(value));
+    }
 }
 
 }  // namespace
@@ -83,6 +131,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view text = input;
 
     CheckRead(text, section, key);
-    CheckWrite(text, section, key, value);
+    CheckWrite<char>(text, section, key, value);
+    CheckUtf16File(text, section, key, value);
     return 0;
 }

@@ -65,6 +65,26 @@ TEST_F(IniFileTest, CreatesReadsAndUpdatesTheFile)
     EXPECT_EQ(EntriesInFolder(), 1);  // no temporary file left behind
 }
 
+TEST_F(IniFileTest, UnicodeFileStaysUnicodeWithItsNamesAsText)
+{
+    const auto utf16 = [](bool bigEndian, std::u16string_view text) {
+        std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+        for (const char16_t unit : text) {
+            const char high = static_cast<char>(unit >> 8), low = static_cast<char>(unit & 0xFF);
+            bytes.append({bigEndian ? high : low, bigEndian ? low : high});
+        }
+        return bytes;
+    };
+    for (const bool bigEndian : {false, true}) {
+        Put(file_, utf16(bigEndian, u"; memo\r\n[Section]\r\nBGM区分=2\r\nWidth=1\r\n"));
+        EXPECT_EQ(ReadString(file_, kSection, kKeyBgmKind), "2");
+        ASSERT_TRUE(WriteString(file_, kSection, kKeyWidth, "1920"));
+        ASSERT_TRUE(WriteString(file_, kSection, kKeyBgmRepeat, "\x8B\xE6"));  // 区 as a value
+        EXPECT_EQ(Bytes(file_), utf16(bigEndian, u"; memo\r\n[Section]\r\nBGM区分=2\r\nWidth=1920\r\nBGMﾘﾋﾟｰﾄ=区\r\n"));
+        EXPECT_EQ(ReadInt(file_, kSection, kKeyWidth, 0), 1920);
+    }
+}
+
 TEST_F(IniFileTest, DimensionsFallBackWhenMissingOrZero)
 {
     Put(file_, "[Section]\nWidth=0\nHeight=600\n");

@@ -67,12 +67,15 @@ int ExpectSameReads(const std::filesystem::path& file, const std::vector<Lookup>
 }
 
 void ExpectSameWrites(const std::filesystem::path& ourFile, const std::filesystem::path& platformFile,
-                      const Lookup& written, const std::string& value, std::vector<Lookup> lookups)
+                      const std::vector<Write>& writes, std::vector<Lookup> lookups)
 {
-    SCOPED_TRACE("wrote " + Shown(written) + " = " + testing::PrintToString(value));
-    ASSERT_TRUE(WriteString(ourFile, written.section, written.key, value));
-    ASSERT_TRUE(PlatformWriteString(platformFile, written.section, written.key, value));
-    lookups.push_back(written);
+    for (const Write& write : writes) {
+        const Lookup written{write.section, write.key};
+        SCOPED_TRACE("wrote " + Shown(written) + " = " + testing::PrintToString(write.value));
+        ASSERT_TRUE(WriteString(ourFile, write.section, write.key, write.value));
+        ASSERT_TRUE(PlatformWriteString(platformFile, write.section, write.key, write.value));
+        lookups.push_back(written);
+    }
     for (const Lookup& lookup : lookups) {
         SCOPED_TRACE(Shown(lookup));
         const std::string expected = PlatformGetString(platformFile, lookup.section, lookup.key);
@@ -81,6 +84,9 @@ void ExpectSameWrites(const std::filesystem::path& ourFile, const std::filesyste
             << "our file, platform reader";
         EXPECT_TRUE(SameValue(ReadString(platformFile, lookup.section, lookup.key), expected))
             << "platform file, our reader";
+        EXPECT_EQ(PlatformGetStringWide(ourFile, lookup.section, lookup.key),
+                  PlatformGetStringWide(platformFile, lookup.section, lookup.key))
+            << "our file, platform's wide reader";
     }
 }
 

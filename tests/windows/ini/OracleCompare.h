@@ -15,6 +15,12 @@ struct Lookup {
     std::string key;
 };
 
+struct Write {
+    std::string section;
+    std::string key;
+    std::string value;
+};
+
 // Every (section, key) pair of the two lists.
 std::vector<Lookup> AllPairs(const std::vector<std::string>& sections, const std::vector<std::string>& keys);
 
@@ -30,11 +36,12 @@ bool NumberDiffersByDesign(const std::string& value);
 // many lookups found a value, so callers can tell their files are not all misses.
 int ExpectSameReads(const std::filesystem::path& file, const std::vector<Lookup>& lookups);
 
-// After writing (section, key, value) with WriteString into ourFile and with
-// WritePrivateProfileStringA into platformFile (two copies of one file, or two names of
-// no file yet), both readers read the same from both files: Wine rewrites the whole file
-// in its own layout, so the bytes themselves are not compared.
+// After the same writes with WriteString into ourFile and with WritePrivateProfileStringA
+// into platformFile (two copies of one file, or two names of no file yet), both readers
+// read the same from both files, and the platform's wide reader reads the same from ours
+// as from its own: Wine rewrites the whole file in its own layout, so the bytes themselves
+// are not compared.
 void ExpectSameWrites(const std::filesystem::path& ourFile, const std::filesystem::path& platformFile,
-                      const Lookup& written, const std::string& value, std::vector<Lookup> lookups);
+                      const std::vector<Write>& writes, std::vector<Lookup> lookups);
 
 }  // namespace wavorin::ini::oracle

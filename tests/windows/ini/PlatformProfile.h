@@ -17,9 +17,19 @@ std::string PlatformGetString(const std::filesystem::path& file, const std::stri
 int PlatformGetInt(const std::filesystem::path& file, const std::string& section, const std::string& key,
                    int defaultValue);
 
+// GetPrivateProfileStringW(section, key, L"", buffer, 4096, file), the names read as
+// CP932: the platform's own wide reader, which cuts no value at 255 bytes.
+std::wstring PlatformGetStringWide(const std::filesystem::path& file, const std::string& section,
+                                   const std::string& key);
+
 // WritePrivateProfileStringA(section, key, value, file).
 bool PlatformWriteString(const std::filesystem::path& file, const std::string& section, const std::string& key,
                          const std::string& value);
+
+// A CP932 text as Notepad saves it: "ANSI" as it is, "Unicode" as UTF-16 little-endian
+// and "Unicode big endian" as UTF-16 big-endian, each after its byte order mark.
+enum class Saved { Ansi, Unicode, UnicodeBigEndian };
+std::string SavedAs(Saved how, std::string_view cp932);
 
 void PutBytes(const std::filesystem::path& file, std::string_view bytes);
 std::string BytesOf(const std::filesystem::path& file);

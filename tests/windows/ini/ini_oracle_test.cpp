@@ -1,13 +1,14 @@
 // Our settings reader and writer against the platform's profile functions: Wine 8's
-// GetPrivateProfileStringA (256-byte buffer), GetPrivateProfileIntA and
-// WritePrivateProfileStringA, in the Japanese code page 932.
+// GetPrivateProfileStringA (256-byte buffer), GetPrivateProfileStringW,
+// GetPrivateProfileIntA and WritePrivateProfileStringA, in the Japanese code page 932, on
+// files saved as ANSI and as UTF-16.
 //
 // Differences by design, each pinned in ini_oracle_differences_test.cpp and kept out of
 // the files compared here:
 //  - A lead byte followed by a byte that cannot end a character stands alone for us; the
 //    platform pairs it with whatever follows, even a line break.
 //  - After a UTF-8 byte order mark the file is still CP932 bytes to us; Wine decodes the
-//    rest as UTF-8.
+//    rest as UTF-8. A UTF-16 byte order mark makes both read and write UTF-16.
 //  - Values over 255 bytes: we stop before a character that would not fit. Wine cuts at
 //    255 characters and may return a last byte it never wrote; a quoted value of exactly
 //    255 characters loses its last one there.
@@ -94,54 +95,75 @@ const std::vector<TrickyFile> kTrickyFiles = {
     {"empty file", "", {"S"}, {"a"}},
 };
 
+// Every tricky file is also compared as Notepad's "Unicode" saves it, in either byte order.
+constexpr Saved kEveryWay[] = {Saved::Ansi, Saved::Unicode, Saved::UnicodeBigEndian};
+
+const char* NameOf(Saved how)
+{
+    return how == Saved::Ansi ? "ANSI" : how == Saved::Unicode ? "UTF-16LE" : "UTF-16BE";
+}
+
 TEST(IniOracle, TrickyFilesReadTheSame)
 {
     ScratchFolder folder;
-    for (const TrickyFile& tricky : kTrickyFiles) {
-        SCOPED_TRACE(tricky.what);
-        ExpectSameReads(folder.NewFile(tricky.text), AllPairs(tricky.sections, tricky.keys));
+    for (const Saved how : kEveryWay) {
+        for (const TrickyFile& tricky : kTrickyFiles) {
+            SCOPED_TRACE(std::string(tricky.what) + ", " + NameOf(how));
+            ExpectSameReads(folder.NewFile(SavedAs(how, tricky.text)), AllPairs(tricky.sections, tricky.keys));
+        }
     }
 }
 
 struct TrickyWrite {
     const char* what;
     std::optional<std::string> text;  // none: no file yet
-    Lookup written;
-    std::string value;
+    std::vector<Write> writes;
     std::vector<std::string> sections;
     std::vector<std::string> keys;
 };
 
 const std::vector<TrickyWrite> kTrickyWrites = {
-    {"replace in a messy file", kTrickyFiles[0].text, {"S", "a"}, "new", {"S"}, {"a", "b"}},
-    {"add after trailing blank lines", "[S]\r\na=1\r\n\r\n\r\n[T]\r\nb=2\r\n", {"S", "c"}, "3", {"S", "T"},
+    {"replace in a messy file", kTrickyFiles[0].text, {{"S", "a", "new"}}, {"S"}, {"a", "b"}},
+    {"add after trailing blank lines", "[S]\r\na=1\r\n\r\n\r\n[T]\r\nb=2\r\n", {{"S", "c", "3"}}, {"S", "T"},
      {"a", "b", "c"}},
-    {"new section, no final line break", "[S]\r\na=1", {"T", "k"}, "v", {"S", "T"}, {"a", "k"}},
-    {"new file", std::nullopt, {kSection, kKeyWidth}, "1024", {kSection}, {kKeyWidth, kKeyHeight}},
-    {"first of duplicate sections", "[S]\r\na=1\r\n[s]\r\nb=2\r\n", {"S", "b"}, "9", {"S"}, {"a", "b"}},
-    {"a line without '='", "[S]\r\na\r\na=1\r\n", {"S", "a"}, "5", {"S"}, {"a"}},
-    {"LF file", "[S]\na=1\n", {"S", "b"}, "2", {"S"}, {"a", "b"}},
-    {"CR file", "[S]\ra=1\r", {"S", "b"}, "2", {"S"}, {"a", "b"}},
-    {"two-byte names", kTrickyFiles[5].text, {"\x83\x5D", "\x83\x41"}, "\x95\x5C", kTrickyFiles[5].sections,
+    {"new section, no final line break", "[S]\r\na=1", {{"T", "k", "v"}}, {"S", "T"}, {"a", "k"}},
+    {"new file", std::nullopt, {{kSection, kKeyWidth, "1024"}}, {kSection}, {kKeyWidth, kKeyHeight}},
+    {"first of duplicate sections", "[S]\r\na=1\r\n[s]\r\nb=2\r\n", {{"S", "b", "9"}}, {"S"}, {"a", "b"}},
+    {"a line without '='", "[S]\r\na\r\na=1\r\n", {{"S", "a", "5"}}, {"S"}, {"a"}},
+    {"LF file", "[S]\na=1\n", {{"S", "b", "2"}}, {"S"}, {"a", "b"}},
+    {"CR file", "[S]\ra=1\r", {{"S", "b", "2"}}, {"S"}, {"a", "b"}},
+    {"two-byte names", kTrickyFiles[5].text, {{"\x83\x5D", "\x83\x41", "\x95\x5C"}}, kTrickyFiles[5].sections,
      kTrickyFiles[5].keys},
-    {"blanks and quotes in the value", "[S]\r\na=1\r\n", {"S", "a"}, "  \"q\"  ", {"S"}, {"a"}},
-    {"a long value", "[S]\r\na=1\r\n", {"S", "a"}, x300, {"S"}, {"a"}},
-    {"names with blanks around", "[S]\r\na=1\r\n", {" S ", " a\t"}, "7", {"S"}, {"a"}},
-    {"the screensaver's own file", kTrickyFiles[6].text, {kSection, kKeyBgmFile}, "D:\\\x89\xB9\x8A\x79\\\x8B\xC8.mp3",
+    {"blanks and quotes in the value", "[S]\r\na=1\r\n", {{"S", "a", "  \"q\"  "}}, {"S"}, {"a"}},
+    {"a long value", "[S]\r\na=1\r\n", {{"S", "a", x300}}, {"S"}, {"a"}},
+    {"names with blanks around", "[S]\r\na=1\r\n", {{" S ", " a\t", "7"}}, {"S"}, {"a"}},
+    {"the screensaver's own file", kTrickyFiles[6].text, {{kSection, kKeyBgmFile, "D:\\\x89\xB9\x8A\x79\\\x8B\xC8.mp3"}},
      kTrickyFiles[6].sections, kTrickyFiles[6].keys},
-    {"the same value again", "[S]\r\na=1\r\n", {"S", "a"}, "1", {"S"}, {"a"}},
-    {"an empty value", "[S]\r\na=1\r\n", {"S", "a"}, "", {"S"}, {"a"}},
-    {"keys before any section", "a=0\r\n", {"S", "a"}, "1", {"S"}, {"a"}},
+    {"the same value again", "[S]\r\na=1\r\n", {{"S", "a", "1"}}, {"S"}, {"a"}},
+    {"an empty value", "[S]\r\na=1\r\n", {{"S", "a", ""}}, {"S"}, {"a"}},
+    {"keys before any section", "a=0\r\n", {{"S", "a", "1"}}, {"S"}, {"a"}},
+    {"a run's screen size after a note and the music keys",
+     "; Wavorin\r\n[Section]\r\n"s + kKeyBgmKind + "=2\r\n" + kKeyBgmFile + "=D:\\\x8B\xC8.mp3\r\n; end\r\n\r\n[Other]\r\nk=1\r\n",
+     {{kSection, kKeyWidth, "1920"}, {kSection, kKeyHeight, "1080"}}, {kSection, "Other"},
+     {kKeyBgmKind, kKeyBgmFile, kKeyWidth, kKeyHeight, "; Wavorin", "; end", "k"}},
 };
 
 TEST(IniOracle, TrickyWritesReadTheSame)
 {
     ScratchFolder folder;
     for (const TrickyWrite& tricky : kTrickyWrites) {
-        SCOPED_TRACE(tricky.what);
-        const auto ourFile = tricky.text ? folder.NewFile(*tricky.text) : folder.NewName();
-        const auto platformFile = tricky.text ? folder.NewFile(*tricky.text) : folder.NewName();
-        ExpectSameWrites(ourFile, platformFile, tricky.written, tricky.value, AllPairs(tricky.sections, tricky.keys));
+        std::string ansiResult;
+        for (const Saved how : kEveryWay) {
+            if (!tricky.text && how != Saved::Ansi) continue;  // a new file is ANSI
+            SCOPED_TRACE(std::string(tricky.what) + ", " + NameOf(how));
+            const auto ourFile = tricky.text ? folder.NewFile(SavedAs(how, *tricky.text)) : folder.NewName();
+            const auto platformFile = tricky.text ? folder.NewFile(SavedAs(how, *tricky.text)) : folder.NewName();
+            ExpectSameWrites(ourFile, platformFile, tricky.writes, AllPairs(tricky.sections, tricky.keys));
+            // A Unicode file changes exactly as the same file saved as ANSI does: it keeps its
+            // byte order mark, its notes and every other line.
+            if (how == Saved::Ansi) ansiResult = BytesOf(ourFile);
+            else EXPECT_EQ(BytesOf(ourFile), SavedAs(how, ansiResult));
+        }
     }
 }
 
@@ -155,18 +177,20 @@ TEST(IniOracle, GeneratedFilesReadAndWriteTheSame)
     int writes = 0;
     for (int n = 0; n < kGeneratedFiles; ++n) {
         const RandomIniFile file = MakeRandomIniFile(random);
-        SCOPED_TRACE(testing::Message() << "file " << n << ": " << testing::PrintToString(file.text));
+        const Saved how = kEveryWay[n % 4 == 3 ? 1 + n / 4 % 2 : 0];  // one file in four saved as Unicode
+        const std::string saved = SavedAs(how, file.text);
+        SCOPED_TRACE(testing::Message() << "file " << n << ", " << NameOf(how) << ": " << testing::PrintToString(file.text));
         std::vector<std::string> sections, keys;
         for (const auto& name : file.sections) sections.push_back(Respelled(name, random));
         for (const auto& name : file.keys) keys.push_back(Respelled(name, random));
         const auto lookups = AllPairs(sections, keys);
-        found += ExpectSameReads(folder.NewFile(file.text), lookups);
+        found += ExpectSameReads(folder.NewFile(saved), lookups);
 
         for (int attempt = 0; attempt < 10; ++attempt) {
             const Lookup written{sections[random() % sections.size()], keys[random() % keys.size()]};
             const std::string value = RandomValue(random);
             if (!CanWrite(written.section, written.key, value)) continue;
-            ExpectSameWrites(folder.NewFile(file.text), folder.NewFile(file.text), written, value, lookups);
+            ExpectSameWrites(folder.NewFile(saved), folder.NewFile(saved), {{written.section, written.key, value}}, lookups);
             ++writes;
             break;
         }
