@@ -261,7 +261,9 @@ TEST(ChooseMusicFile, TakesOnlyAFileThatExists)
     std::atomic<bool> refused{false};
     std::thread driver([&] {
         HWND chooser = nullptr;
-        for (int i = 0; i < 200 && !chooser; ++i, Sleep(50)) chooser = FindWindowW(L"#32770", L"ﾌｧｲﾙを開く");
+        for (int i = 0; i < 200 && !(chooser && IsWindowVisible(chooser)); ++i, Sleep(50)) {
+            chooser = FindWindowW(L"#32770", L"ﾌｧｲﾙを開く");
+        }
         if (!chooser) return;
         readOnlyBoxShown = IsWindowVisible(GetDlgItem(chooser, chx1)) != FALSE;
         for (const int field : {cmb13, edt1}) SetDlgItemTextW(chooser, field, L"C:\\vetsu_temp\\missing.mp3");
