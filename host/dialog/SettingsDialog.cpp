@@ -57,17 +57,11 @@ bool CanTakeFocus(HWND window, HWND dialog)
 
 }  // namespace
 
-DialogKeys::~DialogKeys()
-{
-    if (hook_) UnhookWindowsHookEx(hook_);
-    if (dialog_ && IsWindow(dialog_)) RemovePropW(dialog_, kDialogKeysProperty);
-}
-
 void DialogKeys::Attach(HWND dialog)
 {
-    dialog_ = dialog;
-    SetPropW(dialog_, kDialogKeysProperty, reinterpret_cast<HANDLE>(1));
-    hook_ = SetWindowsHookExW(WH_GETMESSAGE, &RouteDialogKeys, nullptr, GetCurrentThreadId());
+    // The mark goes with the window; the hook, for this thread, with this object.
+    SetPropW(dialog, kDialogKeysProperty, reinterpret_cast<HANDLE>(1));
+    hook_.reset(SetWindowsHookExW(WH_GETMESSAGE, &RouteDialogKeys, nullptr, GetCurrentThreadId()));
 }
 
 SettingsDialog::SettingsDialog(MusicSettings settings, int dotsPerInch)
@@ -412,6 +406,7 @@ LRESULT SettingsDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
         }
         break;
     case WM_DESTROY:
+        RemovePropW(hwnd(), kDialogKeysProperty);
         PostQuitMessage(0);
         return 0;
     default:

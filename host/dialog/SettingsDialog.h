@@ -29,15 +29,15 @@ inline constexpr COLORREF kDialogBackground = RGB(224, 224, 224);
 // own loop does (Tab, Shift+Tab, Esc, Enter), whatever message loop runs the window.
 class DialogKeys {
 public:
-    DialogKeys() = default;
-    DialogKeys(const DialogKeys&) = delete;
-    DialogKeys& operator=(const DialogKeys&) = delete;
-    ~DialogKeys();
     void Attach(HWND dialog);
 
 private:
-    HWND dialog_ = nullptr;
-    HHOOK hook_ = nullptr;
+    struct HookTraits {
+        using Handle = HHOOK;
+        static Handle Invalid() { return nullptr; }
+        static void Close(Handle hook) { UnhookWindowsHookEx(hook); }
+    };
+    win32::Unique<HookTraits> hook_;
 };
 
 class SettingsDialog final : public win32::Window {
