@@ -182,8 +182,8 @@ kill -0 "$run" 2>/dev/null && { fail "run: did not end"; kill "$run"; }
 wait "$run" || true
 
 # 4. The keyboard alone. Tab and Shift+Tab go round the controls that are on (the repeat
-# box, "設定", "ｷｬﾝｾﾙ"; "..." is off for the CD); a text wider than the box is typed in full
-# (full-width digits as an input method types them count as digits); Space on "設定" saves.
+# box, "設定", "ｷｬﾝｾﾙ"; "..." is off for the CD); a text wider than the box is typed in full;
+# Space on "設定" saves.
 start_settings 1 0 ''
 open_dialog
 wait_for focus repeat  # the first control
@@ -197,8 +197,8 @@ key shift+Tab
 wait_for focus ｷｬﾝｾﾙ
 key shift+Tab shift+Tab
 wait_for focus repeat
-typed='０１２.０００'
-xdotool type --delay 50 "$typed"
+typed=0012.0000
+type_text "$typed"
 wait_for repeat "$typed"
 key Tab
 wait_for focus 設定
