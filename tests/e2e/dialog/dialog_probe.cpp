@@ -1,6 +1,7 @@
 // What the settings dialog shows to the keyboard, read from another process for the shell
 // test: "focus" prints what has the keyboard focus ("repeat" for the repeat box, a button's
-// caption, "dialog" for the window itself, "none"); "repeat" prints the repeat box's text.
+// caption, "dialog" for the window itself, "none"); "repeat" prints the repeat box's text;
+// "active" prints "yes" when the dialog is the foreground window, which keys go to.
 // Output is UTF-8; exit code 1 when there is no dialog.
 #include <windows.h>
 
@@ -51,6 +52,10 @@ int main(int argc, char** argv)
     HWND repeat = nullptr;
     EnumChildWindows(dialog, &FindComboBox, reinterpret_cast<LPARAM>(&repeat));
 
+    if (std::strcmp(argv[1], "active") == 0) {
+        Print(GetForegroundWindow() == dialog ? L"yes" : L"no");
+        return 0;
+    }
     if (std::strcmp(argv[1], "repeat") == 0) {
         Print(repeat ? TextOf(repeat) : L"");
         return 0;

@@ -9,6 +9,21 @@ set -euo pipefail
 . "$(dirname "$0")/../shell_test_setup.sh"
 e2e_setup "$1" "$2" dialog
 ini=$drive_c/vetsu_temp/Wavorin.ini
+# end JOB: a program this script started in the background ends, with the shell that
+# started it (only while that shell is still this script's child).
+end() {
+  [ "$(ps -o ppid= -p "$1" 2>/dev/null | tr -d ' ')" = $$ ] || return 0
+  pkill -TERM -P "$1" 2>/dev/null || true
+  kill -TERM "$1" 2>/dev/null || true
+}
+# A failed step ends the script; whatever it started then ends too.
+host= run=
+end_started() {
+  [ -z "$host" ] || end "$host"
+  [ -z "$run" ] || end "$run"
+  display_stop
+}
+trap end_started EXIT
 cp "$build/tests/dialog_probe.exe" "$install/"
 
 # The keys in code page 932, as they stand in the file.
@@ -42,7 +57,7 @@ wait_focus_on_a_control() {
   return 1
 }
 
-dialog= host= left= top=
+dialog= left= top=
 open_dialog() {
   wine_run 'C:\wavorin_e2e\dialog\Wavorin.scr' /c >/dev/null 2>&1 &
   host=$!
@@ -75,17 +90,26 @@ shoot() {
   convert "$scratch/screen.png" -crop 546x289+$((left - 12))+$((top - 12)) +repage "$SCREENSHOT_DIR/$1.png"
 }
 type_text() { [ -z "$1" ] || xdotool type --delay 50 "$1"; }
-# key KEY...: keys typed into the dialog, with the X input focus on it.
-key() { xdotool windowfocus --sync "$dialog" key --delay 50 "$@"; }
+# key KEY...: keys typed into the dialog, once it has the X input focus and is the window
+# that Windows sends keys to.
+key() {
+  for _ in $(seq 50); do
+    xdotool windowfocus --sync "$dialog" 2>/dev/null || true
+    [ "$(probe active)" = yes ] && break
+    sleep 0.2
+  done
+  xdotool key --delay 50 "$@"
+}
 
 # wait_closed WHAT: the host ends within a few seconds, with exit code 0.
 wait_closed() {
   for _ in $(seq 80); do kill -0 "$host" 2>/dev/null || break; sleep 0.1; done
   if kill -0 "$host" 2>/dev/null; then
     fail "$1: the dialog did not close"
-    kill "$host"
+    end "$host"
   fi
   wait "$host" || fail "$1: exit code $?"
+  host=
 }
 
 start_settings() {  # kind repeat file
@@ -178,8 +202,9 @@ for _ in $(seq 60); do
   [ -n "$window" ] && { xdotool windowfocus --sync "$window" key Escape 2>/dev/null || true; }
   sleep 0.5
 done
-kill -0 "$run" 2>/dev/null && { fail "run: did not end"; kill "$run"; }
+kill -0 "$run" 2>/dev/null && { fail "run: did not end"; end "$run"; }
 wait "$run" || true
+run=
 
 # 4. The keyboard alone. Tab and Shift+Tab go round the controls that are on (the repeat
 # box, "設定", "ｷｬﾝｾﾙ"; "..." is off for the CD); a text wider than the box is typed in full;
