@@ -4,7 +4,7 @@
 #   1. the preview, embedded in a stand-in for the system's screensaver settings page;
 #   2. a screensaver run (/s) over a sample desktop, ended by Esc, and the settings file;
 #   3. the dialog controls in their gallery;
-#   4. the settings dialog (/c) with each music source chosen.
+#   4. the settings dialog (/c) with each music source chosen, and at 150 % display scaling.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/lib/wine-env.sh
@@ -84,8 +84,8 @@ snap controls
 wait $gallery
 
 echo "== settings dialog"
-# The dialog as /c opens it over each stored music source; closed with "ｷｬﾝｾﾙ", which
-# leaves the settings file as it was.
+# The dialog as /c opens it over each stored music source; closed with Esc, which, like
+# "ｷｬﾝｾﾙ", leaves the settings file as it was.
 printf 'a stand-in for a music file' > "$install/sample.mp3"
 show_dialog() {  # show_dialog SCREENSHOT-NAME SOURCE REPEAT-TRACK FILE
   printf '[Section]\r\nBGM\x8b\xe6\x95\xaa=%s\r\nBGM\xd8\xcb\xdf\xb0\xc4=%s\r\nBGM\xcc\xa7\xb2\xd9=%s\r\n' \
@@ -98,15 +98,19 @@ show_dialog() {  # show_dialog SCREENSHOT-NAME SOURCE REPEAT-TRACK FILE
   done
   sleep 3.2  # the banner's left box has run, the right one is on its way
   snap "$1"
-  if [ -n "$dialog" ]; then
-    eval "$(xdotool getwindowgeometry --shell "$dialog")"
-    xdotool mousemove --sync $((X + 316)) $((Y + 208)) sleep 0.2 click 1  # "ｷｬﾝｾﾙ"
-  fi
+  [ -n "$dialog" ] && xdotool windowfocus --sync "$dialog" key Escape
   wait $host
 }
 show_dialog dialog-none 0 0 ''
 show_dialog dialog-cd 1 7 ''
 show_dialog dialog-file 2 0 'C:\Wavorin\sample.mp3'
+# 150 % display scaling, as Wine reads it at each program's start.
+display_scale() {  # display_scale DOTS-PER-INCH
+  wine_run reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+}
+display_scale 144
+show_dialog dialog-150 1 7 ''
+display_scale 96
 
 [ $headless = 1 ] && echo "screenshots are in $shots"
 exit 0

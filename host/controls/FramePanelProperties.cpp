@@ -40,13 +40,12 @@ FramePanelProperties ReadFramePanel(const PropertyStore& store, Colour ambientBa
     properties.frameStyle = store.ReadInt32("FrameStyle", defaults.frameStyle);
     properties.shadowOpacity = store.ReadInt16("ShadowOpacity", defaults.shadowOpacity);
     properties.showShadow = store.ReadBool("ShowShadow", defaults.showShadow);
-    properties.shadowDepth = std::max<std::int16_t>(store.ReadInt16("ShadowDepth", defaults.shadowDepth),
-                                                    static_cast<std::int16_t>(kShadowDepthMinimum));
+    properties.shadowDepth = ClampShadowDepth(store.ReadInt16("ShadowDepth", defaults.shadowDepth));
     properties.fillColour = store.ReadInt32("FillColour", defaults.fillColour);
     properties.backColour = store.ReadInt32("BackColour", defaults.backColour);
     properties.backColourIs = store.ReadInt32("BackColourIs", defaults.backColourIs);
     properties.borderColour = store.ReadInt32("BorderColour", defaults.borderColour);
-    properties.cornerDepth = store.ReadInt16("CornerDepth", defaults.cornerDepth);
+    properties.cornerDepth = ClampCornerDepth(store.ReadInt16("CornerDepth", defaults.cornerDepth));
     return properties;
 }
 

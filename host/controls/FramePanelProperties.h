@@ -34,8 +34,9 @@ std::int16_t ClampShadowOpacity(int value);
 std::int16_t ClampShadowDepth(int value);
 std::int16_t ClampCornerDepth(int value);
 
-// Reads the nine keys in their stored order, without the setters' limits, except that a
-// shadow depth below 2 reads as 2: the shadow's blend steps divide by it.
+// Reads the nine keys in their stored order, without the setters' limits, except for the
+// two depths, which are held to the setters' ranges: the shadow's blend steps divide by its
+// depth, and every step of either depth costs drawing time.
 FramePanelProperties ReadFramePanel(const PropertyStore& store, Colour ambientBack);
 void WriteFramePanel(PropertyStore& store, const FramePanelProperties& properties, Colour ambientBack);
 

@@ -62,4 +62,33 @@ UniqueFont CreateFontFor(const FontInfo& font)
     return UniqueFont(CreateFontIndirectW(&description));
 }
 
+win32::UniqueBitmap ScaledFrames(HBITMAP picture, int frames, int width, int height)
+{
+    BITMAP source{};
+    if (!picture || frames <= 0 || width <= 0 || height <= 0 || !GetObjectW(picture, sizeof source, &source)) {
+        return {};
+    }
+    const int frameHeight = source.bmHeight / frames;
+    if (frameHeight <= 0 || height > std::numeric_limits<int>::max() / frames) return {};
+
+    win32::WindowDc screen(nullptr);
+    win32::UniqueBitmap scaled(CreateCompatibleBitmap(screen.get(), width, height * frames));
+    win32::UniqueMemoryDc from(CreateCompatibleDC(screen.get()));
+    win32::UniqueMemoryDc to(CreateCompatibleDC(screen.get()));
+    if (!scaled || !from || !to) return {};
+    win32::SelectedObject selectedFrom(from.get(), picture);
+    win32::SelectedObject selectedTo(to.get(), scaled.get());
+    // Halftone averages the pixels a grown or shrunk frame covers; at the same size the
+    // frame is copied exactly.
+    const bool sameSize = width == source.bmWidth && height == frameHeight;
+    SetStretchBltMode(to.get(), sameSize ? COLORONCOLOR : HALFTONE);
+    SetBrushOrgEx(to.get(), 0, 0, nullptr);
+    // Frame by frame, so that no frame's edge blends into its neighbour's.
+    for (int frame = 0; frame < frames; ++frame) {
+        StretchBlt(to.get(), 0, frame * height, width, height, from.get(), 0, frame * frameHeight, source.bmWidth,
+                   frameHeight, SRCCOPY);
+    }
+    return scaled;
+}
+
 }  // namespace wavorin::controls

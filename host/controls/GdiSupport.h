@@ -34,4 +34,8 @@ std::string WideToUtf8(std::wstring_view text);
 // A GDI font for a stored font description, scaled for the screen.
 UniqueFont CreateFontFor(const FontInfo& font);
 
+// A copy of a picture of `frames` equal frames stacked one below the other, each frame drawn
+// at `width` x `height` (smoothed when it grows or shrinks). Nothing on failure.
+win32::UniqueBitmap ScaledFrames(HBITMAP picture, int frames, int width, int height);
+
 }  // namespace wavorin::controls

@@ -6,6 +6,7 @@
 #include <array>
 #include <vector>
 
+#include "host/startup/Titles.h"
 #include "host/win32/Text.h"
 
 namespace wavorin::host::dialog {
@@ -27,7 +28,8 @@ ChooserResult ChooseMusicFile(HWND owner, const std::wstring& folder)
     request.nMaxFileTitle = 255;
     request.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
     request.lpstrTitle = L"ﾌｧｲﾙを開く";
-    request.Flags = 0;
+    // Only what the next run can play: an existing file, and no read-only box to tick.
+    request.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
 
     ChooserResult result;
     result.apiResult = GetOpenFileNameW(&request);
@@ -52,18 +54,35 @@ bool RoundTrips(const std::wstring& text, std::string& bytes)
     return lossless && win32::AnsiToWide(bytes) == text;
 }
 
-}  // namespace
-
-std::string StorablePath(const std::wstring& path)
+// The path in the ANSI code page, or its short name there; nothing when neither holds it.
+std::optional<std::string> StorableForm(const std::wstring& path)
 {
     std::string bytes;
     if (RoundTrips(path, bytes)) return bytes;
     const DWORD length = GetShortPathNameW(path.c_str(), nullptr, 0);
-    if (length == 0) return bytes;
+    if (length == 0) return std::nullopt;
     std::vector<wchar_t> shortPath(length);
-    if (GetShortPathNameW(path.c_str(), shortPath.data(), length) == 0) return bytes;
-    std::string shortBytes;
-    return RoundTrips(shortPath.data(), shortBytes) ? shortBytes : bytes;
+    if (GetShortPathNameW(path.c_str(), shortPath.data(), length) == 0) return std::nullopt;
+    if (RoundTrips(shortPath.data(), bytes)) return bytes;
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::string StorablePath(const std::wstring& path)
+{
+    if (auto stored = StorableForm(path)) return *stored;
+    return win32::WideToAnsi(path);
+}
+
+bool PathIsStorable(const std::wstring& path)
+{
+    return StorableForm(path).has_value();
+}
+
+void TellPathNotStorable(HWND owner)
+{
+    MessageBoxW(owner, kPathNotStorableMessage, kProgramTitle, MB_OK | MB_ICONEXCLAMATION);
 }
 
 namespace {

@@ -28,6 +28,24 @@ bool IsBlank(wchar_t c)
     return c == L' ' || c == L'\t' || c == L'\u3000';
 }
 
+// A Japanese input method types digits, signs and the point in their full-width forms; they
+// mean what their ASCII forms mean.
+wchar_t NarrowForm(wchar_t c)
+{
+    if (c >= L'\uFF10' && c <= L'\uFF19') return static_cast<wchar_t>(L'0' + (c - L'\uFF10'));
+    switch (c) {
+    case L'\uFF0B':  // FULLWIDTH PLUS SIGN
+        return L'+';
+    case L'\uFF0D':  // FULLWIDTH HYPHEN-MINUS
+    case L'\u2212':  // MINUS SIGN, as the input method's conversion offers it
+        return L'-';
+    case L'\uFF0E':  // FULLWIDTH FULL STOP
+        return L'.';
+    default:
+        return c;
+    }
+}
+
 // Only plain decimal notation counts; strtod alone would also take hex, "inf" and "nan".
 bool IsDecimalNotation(std::wstring_view text)
 {
@@ -48,9 +66,12 @@ std::int16_t RepeatTrackOf(std::wstring_view text)
 {
     while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
     while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-    if (text.empty() || text.size() > 64 || !IsDecimalNotation(text)) return 0;
+    if (text.empty() || text.size() > 64) return 0;
+    std::wstring narrowed(text);
+    for (wchar_t& c : narrowed) c = NarrowForm(c);
+    if (!IsDecimalNotation(narrowed)) return 0;
 
-    const std::string narrow(text.begin(), text.end());  // plain ASCII after the check above
+    const std::string narrow(narrowed.begin(), narrowed.end());  // plain ASCII after the check above
     char* end = nullptr;
     errno = 0;
     const double value = std::strtod(narrow.c_str(), &end);

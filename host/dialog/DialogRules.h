@@ -22,9 +22,10 @@ SourceControls ControlsFor(std::int16_t bgmKind);
 std::wstring RepeatTrackText(std::int16_t track);
 
 // The combo box text as the stored track: a number (blanks around it, sign, fraction,
-// exponent allowed) rounded to the nearest integer with halves to even. Text that is not a
-// number gives 0, and so does a number outside -32768..32767: no such CD track exists, and
-// 0 (no repeat) is the harmless reading of it.
+// exponent allowed; digits, signs and the point also in the full-width forms a Japanese
+// input method types) rounded to the nearest integer with halves to even. Text that is not
+// a number gives 0, and so does a number outside -32768..32767: no such CD track exists,
+// and 0 (no repeat) is the harmless reading of it.
 std::int16_t RepeatTrackOf(std::wstring_view text);
 
 // One tick of the banner: the box (0 left, 1 right) and the frame (1..24) to show, if any.

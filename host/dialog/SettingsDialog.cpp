@@ -18,14 +18,56 @@ constexpr int kBannerFrameHeight = 50;
 constexpr int kRepeatListEntries = 31;  // the empty text, then 1 to 30
 constexpr wchar_t kCredit[] = L"Wavorin Ver1.00  © Wavorin";
 
+constexpr int kBannerFrameWidth = 120;
+constexpr int kOptionGlyphSide = 12;
+
+// Marks a window whose keys go through the dialog manager.
+constexpr wchar_t kDialogKeysProperty[] = L"Wavorin.DialogKeys";
+
 RECT PointRect(POINT point)
 {
     return RECT{point.x, point.y, point.x, point.y};
 }
 
+// Sees every message the thread's loops take from the queue. A key for a control of a marked
+// window goes to the dialog manager, which handles it (or dispatches it itself); the loop
+// then gets a message that does nothing.
+LRESULT CALLBACK RouteDialogKeys(int code, WPARAM removal, LPARAM lParam)
+{
+    auto* message = reinterpret_cast<MSG*>(lParam);
+    if (code == HC_ACTION && removal == PM_REMOVE && message && message->hwnd && message->message >= WM_KEYFIRST &&
+        message->message <= WM_KEYLAST) {
+        const HWND root = GetAncestor(message->hwnd, GA_ROOT);
+        if (root && GetPropW(root, kDialogKeysProperty) && IsDialogMessageW(root, message)) {
+            message->message = WM_NULL;
+        }
+    }
+    return CallNextHookEx(nullptr, code, removal, lParam);
+}
+
+// Whether the window and every window it lies on can take the focus.
+bool CanTakeFocus(HWND window, HWND dialog)
+{
+    if (!window || !IsWindow(window) || !IsChild(dialog, window)) return false;
+    for (HWND step = window; step && step != dialog; step = GetParent(step)) {
+        if (!IsWindowEnabled(step) || !IsWindowVisible(step)) return false;
+    }
+    return true;
+}
+
 }  // namespace
 
-SettingsDialog::SettingsDialog(MusicSettings settings) : settings_(std::move(settings)) {}
+void DialogKeys::Attach(HWND dialog)
+{
+    // The mark goes with the window; the hook, for this thread, with this object.
+    SetPropW(dialog, kDialogKeysProperty, reinterpret_cast<HANDLE>(1));
+    hook_.reset(SetWindowsHookExW(WH_GETMESSAGE, &RouteDialogKeys, nullptr, GetCurrentThreadId()));
+}
+
+SettingsDialog::SettingsDialog(MusicSettings settings, int dotsPerInch)
+    : settings_(std::move(settings)), dotsPerInch_(dotsPerInch)
+{
+}
 
 SettingsDialog::~SettingsDialog()
 {
@@ -39,9 +81,9 @@ int SettingsDialog::Scaled(int pixels) const
 
 bool SettingsDialog::Create()
 {
-    {
+    if (dotsPerInch_ <= 0) {
         win32::WindowDc screen(nullptr);
-        if (screen) dotsPerInch_ = GetDeviceCaps(screen.get(), LOGPIXELSY);
+        dotsPerInch_ = screen ? GetDeviceCaps(screen.get(), LOGPIXELSY) : 96;
     }
     background_.reset(CreateSolidBrush(kDialogBackground));
     LoadPictures();
@@ -62,7 +104,9 @@ bool SettingsDialog::Create()
     CreateControls();
     SetTimer(hwnd(), kBannerTimer, kBannerInterval, nullptr);
     OpeningSteps();
+    keys_.Attach(hwnd());
     ShowWindow(hwnd(), SW_SHOWNORMAL);
+    if (GetActiveWindow() == hwnd() && !FocusIsOnAControl()) RestoreFocus();
     UpdateWindow(hwnd());
     return true;
 }
@@ -74,9 +118,17 @@ void SettingsDialog::LoadPictures()
         return win32::UniqueBitmap(
             static_cast<HBITMAP>(LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     };
-    bannerStrip_ = bitmap(IDB_BANNER);
-    optionGlyphs_[0] = bitmap(IDB_OPTION_OFF);
-    optionGlyphs_[1] = bitmap(IDB_OPTION_ON);
+    // The pictures are drawn for 96 dots per inch; at any other scale they are redrawn at
+    // their scaled size once, so that they fill their places as the controls grow.
+    auto scaled = [&](int id, int frames, int width, int height) {
+        win32::UniqueBitmap picture = bitmap(id);
+        if (dotsPerInch_ == 96) return picture;
+        win32::UniqueBitmap resized = controls::ScaledFrames(picture.get(), frames, Scaled(width), Scaled(height));
+        return resized ? std::move(resized) : std::move(picture);
+    };
+    bannerStrip_ = scaled(IDB_BANNER, kBannerFrameCount, kBannerFrameWidth, kBannerFrameHeight);
+    optionGlyphs_[0] = scaled(IDB_OPTION_OFF, 1, kOptionGlyphSide, kOptionGlyphSide);
+    optionGlyphs_[1] = scaled(IDB_OPTION_ON, 1, kOptionGlyphSide, kOptionGlyphSide);
     icon_ = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_WAVORIN), IMAGE_ICON, 0, 0, LR_SHARED | LR_DEFAULTSIZE));
     bannerCursor_ = LoadCursorW(instance, MAKEINTRESOURCEW(IDR_BANNER_CURSOR));
     if (!bannerCursor_) bannerCursor_ = LoadCursorW(nullptr, IDC_HAND);
@@ -107,7 +159,7 @@ void SettingsDialog::CreateControls()
     for (int box = 0; box < 2; ++box) {
         banners_[box] = std::make_unique<BannerBox>();
         banners_[box]->Create(hwnd(), Scaled(box == 0 ? 12 : 384), Scaled(192), Scaled(123), Scaled(52),
-                              bannerStrip_.get(), kBannerFrameHeight, bannerCursor_);
+                              bannerStrip_.get(), Scaled(kBannerFrameHeight), bannerCursor_);
         banners_[box]->onClick = [this] { OpenHomePage(hwnd()); };
     }
     setButton_ = MakeButton(hwnd(), 144, 192, 113, 33, L"Cmd_Set", "設定");
@@ -153,7 +205,9 @@ void SettingsDialog::CreateMusicControls(HWND panel)
         optionLabels_[kind]->onMouseDown = [this, kind] { ChooseSource(kind); };
     }
 
-    repeatBox_ = CreateWindowExW(0, L"COMBOBOX", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN,
+    // The edit part scrolls, so a text longer than the narrow box can still be typed.
+    repeatBox_ = CreateWindowExW(0, L"COMBOBOX", L"",
+                                 WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL,
                                  Scaled(96), Scaled(48), Scaled(41), Scaled(220), panel, nullptr,
                                  GetModuleHandleW(nullptr), nullptr);
     if (repeatBox_) {
@@ -216,6 +270,27 @@ void SettingsDialog::ChooseSource(std::int16_t kind)
     }
     if (repeatBox_) EnableWindow(repeatBox_, controls.repeatEnabled);
     fileButton_->SetEnabled(controls.fileEnabled);
+    // A control that was just disabled loses the focus; the keyboard must not lose the dialog.
+    if (GetActiveWindow() == hwnd() && !FocusIsOnAControl()) RestoreFocus();
+}
+
+bool SettingsDialog::FocusIsOnAControl() const
+{
+    return CanTakeFocus(GetFocus(), hwnd());
+}
+
+void SettingsDialog::RememberFocus()
+{
+    const HWND focus = GetFocus();
+    if (focus && IsChild(hwnd(), focus)) lastFocus_ = focus;
+}
+
+// The control that had the focus last, else the first that can take it.
+void SettingsDialog::RestoreFocus()
+{
+    HWND target = lastFocus_;
+    if (!CanTakeFocus(target, hwnd())) target = GetNextDlgTabItem(hwnd(), nullptr, FALSE);
+    if (CanTakeFocus(target, hwnd())) SetFocus(target);
 }
 
 bool SettingsDialog::RepeatEnabled() const
@@ -261,6 +336,11 @@ void SettingsDialog::ChooseFile()
     const ChooserResult chosen = chooseFile(hwnd(), settings_.BgmFolder);
     lastApiResult_ = chosen.apiResult;
     if (chosen.apiResult <= 0 || !chosen.path) return;
+    // The next start could not read such a path back: the previous choice stays.
+    if (!PathIsStorable(*chosen.path)) {
+        if (refusePath) refusePath(hwnd());
+        return;
+    }
     settings_.BgmFile = *chosen.path;
     fileName_->SetText(settings_.BgmFile);
     settings_.BgmFolder = FolderOf(settings_.BgmFile);
@@ -317,12 +397,32 @@ LRESULT SettingsDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
     case WM_CLOSE:
         Close();
         return 0;
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            RememberFocus();
+            return 0;
+        }
+        if (HIWORD(wParam)) break;  // minimised
+        RestoreFocus();
+        return 0;
+    case WM_SETFOCUS:
+        RestoreFocus();
+        return 0;
+    case WM_COMMAND:
+        // Esc, through the dialog manager: what "ｷｬﾝｾﾙ" does.
+        if (LOWORD(wParam) == IDCANCEL && HIWORD(wParam) == BN_CLICKED) {
+            PostMessageW(hwnd(), WM_CLOSE, 0, 0);
+            return 0;
+        }
+        break;
     case WM_DESTROY:
+        RemovePropW(hwnd(), kDialogKeysProperty);
         PostQuitMessage(0);
         return 0;
     default:
-        return Window::HandleMessage(message, wParam, lParam);
+        break;
     }
+    return Window::HandleMessage(message, wParam, lParam);
 }
 
 }  // namespace wavorin::host::dialog

@@ -25,9 +25,25 @@ namespace wavorin::host::dialog {
 
 inline constexpr COLORREF kDialogBackground = RGB(224, 224, 224);
 
+// Routes the keys of a window's controls through the dialog manager, as a system dialog's
+// own loop does (Tab, Shift+Tab, Esc, Enter), whatever message loop runs the window.
+class DialogKeys {
+public:
+    void Attach(HWND dialog);
+
+private:
+    struct HookTraits {
+        using Handle = HHOOK;
+        static Handle Invalid() { return nullptr; }
+        static void Close(Handle hook) { UnhookWindowsHookEx(hook); }
+    };
+    win32::Unique<HookTraits> hook_;
+};
+
 class SettingsDialog final : public win32::Window {
 public:
-    explicit SettingsDialog(MusicSettings settings);
+    // `dotsPerInch` is the display scale to lay out for; 0 takes the screen's.
+    explicit SettingsDialog(MusicSettings settings, int dotsPerInch = 0);
     ~SettingsDialog() override;
 
     // Builds the window and its controls, runs the opening steps and the opening zoom, and
@@ -36,6 +52,8 @@ public:
 
     // The file chooser; tests put their own in its place.
     std::function<ChooserResult(HWND owner, const std::wstring& folder)> chooseFile = &ChooseMusicFile;
+    // Tells the user why a chosen file is refused.
+    std::function<void(HWND owner)> refusePath = &TellPathNotStorable;
 
     // What the user sees and what the dialog holds, for the tests that drive it.
     const MusicSettings& Settings() const { return settings_; }
@@ -65,13 +83,18 @@ private:
     void AdvanceBanner();
     void Close();
     void Zoom(const RECT& from, const RECT& to);
+    void RememberFocus();
+    void RestoreFocus();
+    bool FocusIsOnAControl() const;
 
     MusicSettings settings_;
     BannerAnimation banner_;
     POINT zoomPoint_{0, 0};
     std::int32_t lastApiResult_ = 0;
-    int dotsPerInch_ = 96;
+    int dotsPerInch_ = 0;
     bool closing_ = false;
+    HWND lastFocus_ = nullptr;  // the control that had the focus when the dialog was last active
+    DialogKeys keys_;
 
     win32::UniqueBrush background_;
     win32::UniqueBitmap bannerStrip_;

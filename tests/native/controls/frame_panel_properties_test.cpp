@@ -76,23 +76,37 @@ TEST(FramePanelProperties, ColoursLeftAtTheDefaultFollowTheContainer)
     EXPECT_EQ(elsewhere.fillColour, Rgb(10, 20, 30));
 }
 
-TEST(FramePanelProperties, StoredValuesAreReadWithoutTheSettersLimits)
+TEST(FramePanelProperties, StoredValuesAreReadWithoutTheSettersLimitsButTheDepths)
 {
-    const auto store = PropertyStore::FromText("ShadowOpacity = 150\nCornerDepth = 80\nShadowDepth = 45\nFrameStyle = 7");
+    const auto store = PropertyStore::FromText("ShadowOpacity = 150\nCornerDepth = 45\nShadowDepth = 45\nFrameStyle = 7");
     ASSERT_TRUE(store.has_value());
     const FramePanelProperties panel = ReadFramePanel(*store, kDialogGrey);
     EXPECT_EQ(panel.shadowOpacity, 150);
-    EXPECT_EQ(panel.cornerDepth, 80);
+    EXPECT_EQ(panel.cornerDepth, 45);
     EXPECT_EQ(panel.shadowDepth, 45);
     EXPECT_EQ(panel.frameStyle, 7);
 }
 
-TEST(FramePanelProperties, AStoredShadowDepthBelowTwoReadsAsTwo)
+TEST(FramePanelProperties, StoredDepthsAreHeldToTheSettersRanges)
 {
-    for (const char* text : {"ShadowDepth = 0", "ShadowDepth = 1", "ShadowDepth = -4"}) {
-        const auto store = PropertyStore::FromText(text);
+    const struct {
+        const char* text;
+        std::int16_t shadowDepth;
+        std::int16_t cornerDepth;
+    } kCases[] = {
+        {"ShadowDepth = 0", 2, 10},
+        {"ShadowDepth = 1", 2, 10},
+        {"ShadowDepth = -4", 2, 10},
+        {"ShadowDepth = 32767\nCornerDepth = 32767", 50, 50},
+        {"ShadowDepth = 51\nCornerDepth = 80", 50, 50},
+        {"CornerDepth = -32768", 5, 0},
+    };
+    for (const auto& c : kCases) {
+        const auto store = PropertyStore::FromText(c.text);
         ASSERT_TRUE(store.has_value());
-        EXPECT_EQ(ReadFramePanel(*store, kDialogGrey).shadowDepth, 2) << text;
+        const FramePanelProperties panel = ReadFramePanel(*store, kDialogGrey);
+        EXPECT_EQ(panel.shadowDepth, c.shadowDepth) << c.text;
+        EXPECT_EQ(panel.cornerDepth, c.cornerDepth) << c.text;
     }
 }
 

@@ -44,11 +44,19 @@ TEST(RepeatTrack, NumbersRoundToNearestWithHalvesToEven)
     EXPECT_EQ(RepeatTrackOf(L"1e1"), 10);
     EXPECT_EQ(RepeatTrackOf(L".5"), 0);
     EXPECT_EQ(RepeatTrackOf(L"+9"), 9);
+    // Full-width, as a Japanese input method types them.
+    EXPECT_EQ(RepeatTrackOf(L"１２"), 12);
+    EXPECT_EQ(RepeatTrackOf(L"\u3000０９\u3000"), 9);
+    EXPECT_EQ(RepeatTrackOf(L"２．５"), 2);
+    EXPECT_EQ(RepeatTrackOf(L"３.５"), 4);
+    EXPECT_EQ(RepeatTrackOf(L"＋７"), 7);
+    EXPECT_EQ(RepeatTrackOf(L"－２．５"), -2);
+    EXPECT_EQ(RepeatTrackOf(L"\u22123"), -3);
 }
 
 TEST(RepeatTrack, TextThatIsNotANumberGivesZero)
 {
-    for (const wchar_t* text : {L"", L"   ", L"abc", L"12abc", L"0x10", L"inf", L"nan", L"1.2.3", L"-", L"e5", L"１２"}) {
+    for (const wchar_t* text : {L"", L"   ", L"abc", L"12abc", L"0x10", L"inf", L"nan", L"1.2.3", L"-", L"e5", L"１２ａ", L"＄５"}) {
         EXPECT_EQ(RepeatTrackOf(text), 0) << "text: " << std::wstring(text).size();
     }
 }

@@ -1,8 +1,13 @@
 #include "host/dialog/SettingsDialog.h"
 
+#include <commdlg.h>
+#include <dlgs.h>
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <climits>
 #include <memory>
+#include <thread>
 
 #include "host/controls/FramePanel.h"
 #include "host/win32/SettingsFile.h"
@@ -11,14 +16,15 @@
 namespace wavorin::host::dialog {
 namespace {
 
-std::unique_ptr<SettingsDialog> Open(std::int16_t kind, std::int16_t track = 0, std::wstring file = L"")
+std::unique_ptr<SettingsDialog> Open(std::int16_t kind, std::int16_t track = 0, std::wstring file = L"",
+                                     int dotsPerInch = 0)
 {
     MusicSettings settings;
     settings.BgmKind = kind;
     settings.BgmRepeatTrack = track;
     settings.BgmFile = std::move(file);
     settings.BgmFolder = L"C:\\Music";
-    auto dialog = std::make_unique<SettingsDialog>(std::move(settings));
+    auto dialog = std::make_unique<SettingsDialog>(std::move(settings), dotsPerInch);
     EXPECT_TRUE(dialog->Create());
     KillTimer(dialog->hwnd(), 1);  // the tests tick the banner themselves
     return dialog;
@@ -30,6 +36,26 @@ HWND PanelControlAt(const SettingsDialog& dialog, int x, int y)
     const HWND panel = FindWindowExW(dialog.hwnd(), nullptr, controls::kFramePanelClass, nullptr);
     POINT point{x, y};
     return ChildWindowFromPointEx(panel, point, CWP_ALL);
+}
+
+// The extent of what a window shows apart from `background`, as GDI reads it back.
+SIZE DrawnExtent(HWND window, COLORREF background)
+{
+    UpdateWindow(window);
+    RECT client{};
+    GetClientRect(window, &client);
+    const win32::WindowDc dc(window);
+    LONG left = LONG_MAX, top = LONG_MAX, right = -1, bottom = -1;
+    for (LONG y = 0; y < client.bottom; ++y) {
+        for (LONG x = 0; x < client.right; ++x) {
+            if (GetPixel(dc.get(), x, y) == background) continue;
+            left = std::min(left, x);
+            top = std::min(top, y);
+            right = std::max(right, x);
+            bottom = std::max(bottom, y);
+        }
+    }
+    return right < 0 ? SIZE{0, 0} : SIZE{right - left + 1, bottom - top + 1};
 }
 
 TEST(SettingsDialog, OpensWithTheLoadedSourceSelected)
@@ -134,6 +160,43 @@ TEST(SettingsDialog, ChosenFileIsShownAndItsFolderKept)
     EXPECT_EQ(dialog->FileText(), L"D:\\Songs\\loop.wav");
     EXPECT_EQ(dialog->Settings().BgmFolder, L"D:\\Songs");
     EXPECT_EQ(dialog->LastApiResult(), 0);
+
+    // A path that neither the code page nor a short name holds is refused, with a word.
+    int refused = 0;
+    dialog->refusePath = [&](HWND owner) {
+        EXPECT_EQ(owner, dialog->hwnd());
+        ++refused;
+    };
+    dialog->chooseFile = [](HWND, const std::wstring&) { return ChooserResult{1, L"C:\\없는 폴더\\노래.mp3"}; };
+    dialog->ChooseFile();
+    EXPECT_EQ(refused, 1);
+    EXPECT_EQ(dialog->FileText(), L"D:\\Songs\\loop.wav");
+    EXPECT_EQ(dialog->Settings().BgmFile, L"D:\\Songs\\loop.wav");
+    EXPECT_EQ(dialog->Settings().BgmFolder, L"D:\\Songs");
+}
+
+// Read back from the screen: the option glyphs and the banner frames grow with the display
+// scale as the places they fill do.
+TEST(SettingsDialog, PicturesFillTheirPlacesAtAnyScale)
+{
+    constexpr COLORREF kGrey = RGB(224, 224, 224);
+    const int scales[2] = {96, 144};
+    SIZE glyph[2]{};
+    SIZE banner[2]{};
+    for (int i = 0; i < 2; ++i) {
+        auto dialog = Open(1, 0, L"", scales[i]);
+        SendMessageW(dialog->hwnd(), WM_TIMER, 1, 0);  // frame 1 in the left box
+        const HWND cdGlyph = PanelControlAt(*dialog, MulDiv(32, scales[i], 96), MulDiv(56, scales[i], 96));
+        glyph[i] = DrawnExtent(cdGlyph, kGrey);
+        banner[i] = DrawnExtent(FindWindowExW(dialog->hwnd(), nullptr, L"Wavorin_BannerBox", nullptr), kGrey);
+    }
+    EXPECT_GE(glyph[0].cx, 10);
+    EXPECT_GE(banner[0].cx, 110);
+    EXPECT_GE(banner[0].cy, 45);
+    for (const auto& [small, large] : {std::pair{glyph[0], glyph[1]}, std::pair{banner[0], banner[1]}}) {
+        EXPECT_NEAR(large.cx, small.cx * 1.5, 2.0) << small.cx;
+        EXPECT_NEAR(large.cy, small.cy * 1.5, 2.0) << small.cy;
+    }
 }
 
 TEST(SettingsDialog, PlacedCentredAcrossAndAThirdDown)
@@ -174,10 +237,55 @@ TEST(StorablePath, PathTheCodePageCannotHoldIsStoredAsItsShortName)
     // Read back as the next start reads it, the stored path still names the file.
     EXPECT_TRUE(FileExists(win32::AnsiToWide(stored))) << stored;
 
+    EXPECT_TRUE(PathIsStorable(file));
+
     EXPECT_EQ(StorablePath(L"C:\\Music\\曲.mp3"), win32::WideToAnsi(L"C:\\Music\\曲.mp3"));  // kept as it is
+    EXPECT_TRUE(PathIsStorable(L"C:\\Music\\曲.mp3"));
+    EXPECT_FALSE(PathIsStorable(folder + L"\\없는.mp3"));  // no file, so no short name either
 
     DeleteFileW(file.c_str());
     RemoveDirectoryW(folder.c_str());
+}
+
+}  // namespace
+}  // namespace wavorin::host::dialog
+
+namespace wavorin::host::dialog {
+namespace {
+
+// The real chooser, driven from a second thread: no read-only box, and a name of a file that
+// does not exist is refused (the chooser says so and stays open).
+TEST(ChooseMusicFile, TakesOnlyAFileThatExists)
+{
+    std::atomic<bool> readOnlyBoxShown{true};
+    std::atomic<bool> refused{false};
+    std::thread driver([&] {
+        HWND chooser = nullptr;
+        for (int i = 0; i < 200 && !(chooser && IsWindowVisible(chooser)); ++i, Sleep(50)) {
+            chooser = FindWindowW(L"#32770", L"ﾌｧｲﾙを開く");
+        }
+        if (!chooser) return;
+        readOnlyBoxShown = IsWindowVisible(GetDlgItem(chooser, chx1)) != FALSE;
+        for (const int field : {cmb13, edt1}) SetDlgItemTextW(chooser, field, L"C:\\vetsu_temp\\missing.mp3");
+        PostMessageW(chooser, WM_COMMAND, IDOK, 0);
+        HWND box = nullptr;
+        for (int i = 0; i < 200 && IsWindow(chooser) && !box; ++i, Sleep(50)) {
+            while ((box = FindWindowExW(nullptr, box, L"#32770", nullptr)) != nullptr) {
+                if (GetWindow(box, GW_OWNER) == chooser) break;
+            }
+        }
+        refused = box != nullptr;
+        if (box) PostMessageW(box, WM_COMMAND, IDOK, 0);
+        for (int i = 0; i < 200 && box && IsWindow(box); ++i) Sleep(50);
+        if (IsWindow(chooser)) PostMessageW(chooser, WM_COMMAND, IDCANCEL, 0);
+    });
+    CreateDirectoryW(L"C:\\vetsu_temp", nullptr);
+    const ChooserResult result = ChooseMusicFile(nullptr, L"C:\\vetsu_temp");
+    driver.join();
+    EXPECT_FALSE(readOnlyBoxShown);
+    EXPECT_TRUE(refused);
+    EXPECT_EQ(result.apiResult, 0);
+    EXPECT_FALSE(result.path.has_value());
 }
 
 }  // namespace
