@@ -29,3 +29,6 @@ wine_env build/win64
 wine_server_start
 trap 'wine_server_stop; display_stop' EXIT
 ctest --preset win64
+
+echo "== size"
+scripts/test-ratio.sh
