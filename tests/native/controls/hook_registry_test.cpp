@@ -18,23 +18,18 @@ namespace {
 constexpr std::uint32_t kA = 0x0400, kB = 0x0401, kC = 0x0402;
 constexpr WindowId kWindow = 0x1000, kOther = 0x2000, kRefused = 0x9999;
 
-// Logs "name+message:wParam" before and "name-message=result" after the window's own
+// Logs "+message:wParam" before and "-message=result" after the window's own
 // "w:message:wParam", which answers message + 10 (messages counted from kA).
-class HookRegistryTest : public ::testing::Test, public ProcedureSwitch {
+class HookRegistryTest : public ::testing::Test, public ProcedureSwitch, public HookClient {
 protected:
-    struct Client final : HookClient {
-        Client(std::string name, std::string& log) : name(std::move(name)), log(log) {}
-        void SubclassProc(bool before, bool&, std::intptr_t& result, WindowId&, std::uint32_t& message,
-                          std::uintptr_t& wParam, std::intptr_t&) override
-        {
-            log += name + (before ? "+" + std::to_string(message - kA) + ":" + std::to_string(wParam)
-                                  : "-" + std::to_string(message - kA) + "=" + std::to_string(result)) + " ";
-            if (before) wParam = 99;
-        }
-        std::string name;
-        std::string& log;
-    };
-
+    void SubclassProc(bool before, bool&, std::intptr_t& result, WindowId&, std::uint32_t& message,
+                      std::uintptr_t& wParam, std::intptr_t&) override
+    {
+        log += before ? "+" + std::to_string(message - kA) + ":" + std::to_string(wParam)
+                      : "-" + std::to_string(message - kA) + "=" + std::to_string(result);
+        log += " ";
+        if (before) wParam = 99;
+    }
     bool Install(HookRecord& record) override
     {
         if (record.window == kRefused) return false;
@@ -62,8 +57,7 @@ protected:
     std::map<WindowId, std::vector<HookRecord*>> chains;  // last = outermost
     std::function<void()> onOwn;
     std::string log;
-    Client client{"c", log};
-    HookRegistry registry{client, *this};
+    HookRegistry registry{*this, *this};
 };
 
 TEST_F(HookRegistryTest, ChosenMessagesReachTheClientBeforeOrAfterTheWindow)
@@ -76,7 +70,7 @@ TEST_F(HookRegistryTest, ChosenMessagesReachTheClientBeforeOrAfterTheWindow)
     Send(kWindow, kA, 1);
     Send(kWindow, kB, 2);  // the before call changes what the window sees
     Send(kWindow, kC, 3);
-    EXPECT_EQ(log, "w:0:5 w:0:1 c-0=10 c+1:2 w:1:99 w:2:3 ");
+    EXPECT_EQ(log, "w:0:5 w:0:1 -0=10 +1:2 w:1:99 w:2:3 ");
     EXPECT_EQ(registry.Record(0).after.Entries(), std::vector<MessageId>{static_cast<MessageId>(kA)});
 
     log.clear();
@@ -84,7 +78,7 @@ TEST_F(HookRegistryTest, ChosenMessagesReachTheClientBeforeOrAfterTheWindow)
     registry.HookMessage(kWindow, kC, kHookAfter);
     EXPECT_EQ(registry.Record(0).after.Count(), -1);
     Send(kWindow, kC, 4);
-    EXPECT_EQ(log, "w:2:4 c-2=12 ");
+    EXPECT_EQ(log, "w:2:4 -2=12 ");
 }
 
 TEST_F(HookRegistryTest, RecordsAreFoundFromTheTopAndFreeOnesAreReused)
@@ -119,19 +113,18 @@ TEST_F(HookRegistryTest, RecordsAreFoundFromTheTopAndFreeOnesAreReused)
 TEST_F(HookRegistryTest, ARegistryGoingAwayUnhooksEverythingEvenDuringAMessage)
 {
     {
-        HookRegistry scoped{client, *this};
+        HookRegistry scoped{*this, *this};
         scoped.HookWindow(kWindow);
         scoped.HookWindow(kOther);
     }
     EXPECT_TRUE(chains[kWindow].empty() && chains[kOther].empty());
 
-    Client doomedClient{"d", log};
-    auto doomed = std::make_unique<HookRegistry>(doomedClient, *this);
+    auto doomed = std::make_unique<HookRegistry>(*this, *this);
     onOwn = [&] { doomed.reset(); };  // a form that destroys its buttons while it handles the message
     doomed->HookWindow(kWindow);
     doomed->HookMessage(kWindow, kA, kHookBefore | kHookAfter);
     EXPECT_EQ(Send(kWindow, kA), 10);
-    EXPECT_EQ(log, "d+0:0 w:0:99 ");
+    EXPECT_EQ(log, "+0:0 w:0:99 ");  // and no call after it
     EXPECT_TRUE(chains[kWindow].empty());
 }
 
