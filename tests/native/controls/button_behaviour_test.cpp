@@ -94,6 +94,7 @@ constexpr Scenario kScenarios[] = {
     {"", "on ? read", "1 1 1"},
     {"", "small fixed ?", ". . 0z"},
     {"ready", "size small ? size fixed ?", "1 . 1az . 1 1a"},
+    {"ready", "fixed", "."},  // only a correction resumes drawing
     // Keyboard: Space presses and clicks once on release; the access key cancels a held Space.
     {"ready focus", "sp sp ^sp ?", "4 . 2C 2fa"},
     {"ready focus in", "sp ^sp", "4 3C"},

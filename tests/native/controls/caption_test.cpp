@@ -8,9 +8,10 @@ namespace {
 TEST(AccessKeyOf, TheCharacterAfterTheFirstSingleAmpersandInLowerCase)
 {
     const std::pair<const wchar_t*, wchar_t> cases[] = {
-        {L"&OK", L'o'},   {L"&Cancel", L'c'}, {L"Save &As", L'a'}, {L"&a&b", L'a'}, {L"ﾌｧｲﾙ(&Ｆ)", L'ｆ'},
-        {L"R&&D &Files", L'f'}, {L"&&&Next", L'n'}, {L"R&&D", 0}, {L"", 0}, {L"設定", 0}, {L"...", 0},
-        {L"Done&", 0},    {L"&", 0},          {L"&&", 0},          {L"&O", L'o'},   {L"a&&&b", L'b'},
+        {L"&OK", L'o'}, {L"&Cancel", L'c'}, {L"Save &As", L'a'}, {L"&a&b", L'a'}, {L"R&&D &Files", L'f'},
+        {L"&&&Next", L'n'}, {L"R&&D", 0}, {L"", 0}, {L"設定", 0}, {L"...", 0}, {L"Done&", 0}, {L"&", 0}, {L"&&", 0},
+        {L"&O", L'o'}, {L"a&&&b", L'b'}, {L"&Z", L'z'}, {L"ﾌｧｲﾙ(&Ｆ)", L'ｆ'}, {L"&Ａ", L'ａ'}, {L"&Ｚ", L'ｚ'},
+        {L"x&Àb", L'à'}, {L"x&Þb", L'þ'}, {L"x&×b", L'×'}, {L"x&[b", L'['},
     };
     for (auto [caption, key] : cases) EXPECT_EQ(AccessKeyOf(caption), key) << caption;
 }

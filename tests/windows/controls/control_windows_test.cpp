@@ -276,6 +276,7 @@ TEST_F(ControlWindowTest, HooksSurroundTheFormsProcedureAndComeOffInAnyOrder)
             for (int i = 0; i < 3; ++i) EXPECT_EQ(seen[i], buttons[i] ? 1 : 0) << i;
             EXPECT_EQ(Send(form.hwnd(), testing::kPing, 4), 0x5004);
         }
+        EXPECT_EQ(GetWindowLongPtrW(form.hwnd(), GWLP_WNDPROC), original);
     } while (std::next_permutation(order.begin(), order.end()));
     ShowWindow(form.hwnd(), SW_HIDE);
 
