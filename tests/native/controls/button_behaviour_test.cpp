@@ -1,480 +1,153 @@
+// The button's state machine, driven by scripts of notifications: every row names what
+// happens and what the button answers to each step.
+
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <vector>
+#include <sstream>
+#include <string>
 
 #include "host/controls/ButtonBehaviour.h"
 
 namespace wavorin::controls {
 namespace {
 
-using Kind = ButtonAction::Kind;
-
 constexpr float kWidth = 113;
 constexpr float kHeight = 33;
 
-std::vector<Face> Faces(const ButtonActions& actions)
+// What one notification answered: a digit per face drawn, C click, W double click, M mouse
+// move, + / - form activated / deactivated, T track the pointer, < > focus moves, P pending
+// events; "." for nothing. "?" answers the face and the flags that are set: h(over),
+// f(ocused), p(ressed), s(pace down), m(ouse down), d(efault look), a(ctive form),
+// z (drawing suppressed), x (no focus rectangle).
+std::string Answer(const ButtonActions& actions)
 {
-    std::vector<Face> faces;
+    std::string out;
     for (const ButtonAction& action : actions) {
-        if (action.kind == Kind::Draw) faces.push_back(action.face);
+        switch (action.kind) {
+        case ButtonAction::Kind::Draw: out += std::to_string(static_cast<int>(action.face)); break;
+        case ButtonAction::Kind::Click: out += 'C'; break;
+        case ButtonAction::Kind::DoubleClick: out += 'W'; break;
+        case ButtonAction::Kind::MouseMove: out += 'M'; break;
+        case ButtonAction::Kind::FormActivate: out += action.formState == 1 ? '+' : '-'; break;
+        case ButtonAction::Kind::TrackMouseLeave: out += 'T'; break;
+        case ButtonAction::Kind::FocusPrevious: out += '<'; break;
+        case ButtonAction::Kind::FocusNext: out += '>'; break;
+        case ButtonAction::Kind::ProcessPendingEvents: out += 'P'; break;
+        }
     }
-    return faces;
+    return out.empty() ? "." : out;
 }
 
-int Count(const ButtonActions& actions, Kind kind)
+std::string Flags(const ButtonBehaviour& b)
 {
-    return static_cast<int>(std::count_if(actions.begin(), actions.end(),
-                                          [&](const ButtonAction& action) { return action.kind == kind; }));
+    std::string out = std::to_string(static_cast<int>(b.State()));
+    const bool flags[] = {b.Hover(),     b.Focused(),     b.Pressed(),    b.SpaceDown(),   b.MouseIsDown(),
+                          b.DefaultLook(), b.FormActive(), b.SuppressDraw(), !b.FocusRect()};
+    for (int i = 0; i < 9; ++i) if (flags[i]) out += "hfpsmdazx"[i];
+    return out;
 }
 
-std::vector<Kind> Kinds(const ButtonActions& actions)
+ButtonActions Move(ButtonBehaviour& b, float x, float y) { return b.MouseMove({0, 0, x, y}, kWidth, kHeight); }
+
+std::string Step(ButtonBehaviour& b, const std::string& t)
 {
-    std::vector<Kind> kinds;
-    for (const ButtonAction& action : actions) kinds.push_back(action.kind);
-    return kinds;
+    if (t == "?") return Flags(b);
+    if (t == "ready") return b.SetEnabled(true), b.PropertiesRead(), Answer(b.ParentActivated());
+    const ButtonActions a = t == "on" ? b.SetEnabled(true) : t == "off" ? b.SetEnabled(false)
+        : t == "read" ? b.PropertiesRead() : t == "redraw" ? b.Redraw()
+        : t == "act" ? b.ParentActivated() : t == "deact" ? b.ParentDeactivated() : t == "leave" ? b.MouseLeft()
+        : t == "focus" ? b.GotFocus() : t == "blur" ? b.LostFocus()
+        : t == "sp" ? b.KeyDown(kKeySpace) : t == "^sp" ? b.KeyUp(kKeySpace) : t == "enter" ? b.KeyDown(kKeyEnter)
+        : t == "^enter" ? b.KeyUp(kKeyEnter) : t == "left" ? b.KeyDown(kKeyLeft) : t == "up" ? b.KeyDown(kKeyUp)
+        : t == "right" ? b.KeyDown(kKeyRight) : t == "down" ? b.KeyDown(kKeyDown) : t == "key" ? b.KeyDown('A')
+        : t == "alt" ? b.AccessKeyPressed() : t == "dbl" ? b.DoubleClick()
+        : t == "ld" ? b.MouseDown(kLeftButton) : t == "lu" ? b.MouseUp(kLeftButton)
+        : t == "rd" ? b.MouseDown(2) : t == "ru" ? b.MouseUp(2)
+        : t == "in" ? Move(b, 50, 15) : t == "out" ? Move(b, 150, 15) : t == "tl" ? Move(b, 0, 0)
+        : t == "br" ? Move(b, kWidth, kHeight) : t == "r+" ? Move(b, kWidth + 1, 0)
+        : t == "l-" ? Move(b, -1, 5) : t == "t-" ? Move(b, 5, -1)
+        : t == "def" ? b.AmbientChanged("DisplayAsDefault", true) : t == "nodef" ? b.AmbientChanged("DisplayAsDefault", false)
+        : t == "other" ? b.AmbientChanged("BackColor", true) : t == "lower" ? b.AmbientChanged("displayasdefault", true)
+        : t == "rect" ? b.SetFocusRect(true) : t == "norect" ? b.SetFocusRect(false)
+        : t == "small" ? b.Resize(true) : t == "size" ? b.Resize(false) : t == "fixed" ? b.SizeCorrected()
+        : (ADD_FAILURE() << "unknown step " << t, ButtonActions{});
+    return Answer(a);
 }
 
-ButtonActions& operator+=(ButtonActions& all, const ButtonActions& more)
+std::string Play(ButtonBehaviour& button, const std::string& script)
 {
-    all.insert(all.end(), more.begin(), more.end());
-    return all;
+    std::istringstream steps(script);
+    std::string out;
+    for (std::string step; steps >> step;) out += (out.empty() ? "" : " ") + Step(button, step);
+    return out;
 }
 
-MouseArgs At(float x, float y, std::int16_t button = 0)
+struct Scenario {
+    const char* setup;  // "ready": enabled, properties read, form active
+    const char* steps;
+    const char* answers;
+};
+
+constexpr Scenario kScenarios[] = {
+    // Drawing waits for the properties (or Enabled); the flags follow all the same.
+    {"", "redraw focus ? read ?", ". . 0fz 0 0f"},
+    {"", "on ? read", "1 1 1"},
+    {"", "small fixed ?", ". . 0z"},
+    {"ready", "size small ? size fixed ?", "1 . 1az . 1 1a"},
+    {"ready", "fixed", "."},  // only a correction resumes drawing
+    // Keyboard: Space presses and clicks once on release; the access key cancels a held Space.
+    {"ready focus", "sp sp ^sp ?", "4 . 2C 2fa"},
+    {"ready focus in", "sp ^sp", "4 3C"},
+    {"ready focus sp", "alt ^sp", "2 2"},
+    {"ready", "alt off alt", "PC 0 ."},
+    {"ready", "enter left up right down key ^enter", "C < < > > . ."},
+    {"ready focus sp", "out ?", ". 4fpsa"},
+    {"ready in ld", "sp ^sp", ". ."},
+    // Mouse: press, move out and back, release clicks; releasing outside does not.
+    {"ready", "in ld focus out in lu ?", "T3M 4 . 2M T4M 3C 3hfa"},
+    {"ready in ld out", "focus lu ?", ". 2 2fa"},
+    {"ready in", "rd ru dbl ?", ". . . 3ha"},
+    {"ready in ld", "lu dbl lu leave", "3C 4W 3 2"},
+    {"ready in ld lu dbl", "leave", "1"},
+    {"ready", "br tl r+ l- t-", "T3M TM 1M M M"},
+    {"on read", "in ld lu ?", "T 4 . 4hf"},
+    // The form's activation.
+    {"ready focus sp", "deact ^sp act in ld deact lu", "1- 2 2+ T3M 4 1- ."},
+    {"on read", "act focus deact act act in deact act act", "+ 2 1- 2+ 2+ T3M 1- 3+ +"},
+    {"ready off", "deact act ?", "- + 0a"},
+    // Enabled, focus rectangle, default look.
+    {"ready", "off off on on in off on on leave def off on", "0 . 1 . T3M 0 3 3 1 2 0 2"},
+    {"ready", "norect ? focus rect", ". 1ax 2 2"},
+    {"ready", "def nodef nodef other ? lower in nodef", "2 1 . . 1da . T3M ."},
+    // Focus.
+    {"ready", "focus blur in focus blur ld focus", "2 1 T3M . . 4 ."},
+    {"ready focus", "blur focus sp in blur leave def focus blur", "1 2 4 T 3 1 2 2 2"},
+    {"on read in", "focus blur", "3 1"},
+    {"ready focus off", "blur", "."},
+    // The pointer leaving.
+    {"ready in", "leave ?", "1 1a"},
+    {"ready focus in", "leave leave", "2 ."},
+    {"ready in ld", "leave", "2"},
+    {"ready focus in sp", "leave ?", ". 4fpsa"},
+    {"on read focus ld act deact in", "leave", "."},
+    {"ready in off", "leave", "."},
+};
+
+TEST(ButtonBehaviour, AnswersEachScriptAsTheRulesSay)
 {
-    return MouseArgs{button, 0, x, y};
+    for (const Scenario& s : kScenarios) {
+        ButtonBehaviour button;
+        Play(button, s.setup);
+        EXPECT_EQ(Play(button, s.steps), s.answers) << "after \"" << s.setup << "\": " << s.steps;
+    }
 }
 
-MouseArgs Inside(std::int16_t button = 0) { return At(50, 15, button); }
-MouseArgs Outside(std::int16_t button = 0) { return At(150, 15, button); }
-
-// A button whose stored properties have been read (face 1), on an active form unless asked.
-ButtonBehaviour ReadyButton(bool formActive = true)
+TEST(ButtonBehaviour, MouseMoveCarriesItsArguments)
 {
     ButtonBehaviour button;
-    button.SetEnabled(true);
-    button.PropertiesRead();
-    if (formActive) button.ParentActivated();
-    return button;
-}
-
-TEST(ButtonBehaviour, NothingIsDrawnBeforeThePropertiesAreRead)
-{
-    ButtonBehaviour button;
-    EXPECT_TRUE(button.SuppressDraw());
-    EXPECT_TRUE(button.Redraw().empty());
-    EXPECT_TRUE(Faces(button.GotFocus()).empty());
-    EXPECT_TRUE(button.Focused());  // the flags still follow
-    EXPECT_EQ(button.State(), Face::Disabled);
-
-    EXPECT_EQ(Faces(button.PropertiesRead()), std::vector<Face>{Face::Disabled});
-    EXPECT_FALSE(button.SuppressDraw());
-}
-
-TEST(ButtonBehaviour, ReadingThePropertiesDrawsTheNormalFace)
-{
-    ButtonBehaviour button;
-    EXPECT_EQ(Faces(button.SetEnabled(true)), std::vector<Face>{Face::Normal});
-    EXPECT_EQ(Faces(button.PropertiesRead()), std::vector<Face>{Face::Normal});
-    EXPECT_EQ(button.State(), Face::Normal);
-}
-
-TEST(ButtonBehaviour, SpacePressAndReleaseGiveOneClick)
-{
-    ButtonBehaviour button = ReadyButton();
-    EXPECT_EQ(Faces(button.GotFocus()), std::vector<Face>{Face::Focused});
-
-    ButtonActions actions = button.KeyDown(kKeySpace);
-    EXPECT_EQ(Faces(actions), std::vector<Face>{Face::Pressed});
-    EXPECT_TRUE(button.SpaceDown());
-    EXPECT_TRUE(button.Pressed());
-    actions += button.KeyDown(kKeySpace);  // auto-repeat
-    actions += button.KeyDown(kKeySpace);
-    EXPECT_EQ(Faces(actions), std::vector<Face>{Face::Pressed});
-
-    actions = button.KeyUp(kKeySpace);
-    EXPECT_EQ(Kinds(actions), (std::vector<Kind>{Kind::Draw, Kind::Click}));
-    EXPECT_EQ(Faces(actions), std::vector<Face>{Face::Focused});
-    EXPECT_FALSE(button.SpaceDown());
-    EXPECT_FALSE(button.Pressed());
-}
-
-TEST(ButtonBehaviour, SpaceReleasedUnderThePointerShowsTheHotFace)
-{
-    ButtonBehaviour button = ReadyButton();
-    button.GotFocus();
-    button.MouseMove(Inside(), kWidth, kHeight);
-    button.KeyDown(kKeySpace);
-    const ButtonActions actions = button.KeyUp(kKeySpace);
-    EXPECT_EQ(Faces(actions), std::vector<Face>{Face::Hot});
-    EXPECT_EQ(Count(actions, Kind::Click), 1);
-}
-
-TEST(ButtonBehaviour, AccessKeyWhileSpaceIsHeldCancelsThePress)
-{
-    ButtonBehaviour button = ReadyButton();
-    button.GotFocus();
-    button.KeyDown(kKeySpace);
-
-    ButtonActions actions = button.AccessKeyPressed();
-    EXPECT_EQ(Faces(actions), std::vector<Face>{Face::Focused});
-    EXPECT_EQ(Count(actions, Kind::Click), 0);
-    EXPECT_FALSE(button.SpaceDown());
-
-    actions = button.KeyUp(kKeySpace);
-    EXPECT_EQ(Count(actions, Kind::Click), 0);
-}
-
-TEST(ButtonBehaviour, AccessKeyClicksAfterPendingEventsOnlyWhenEnabled)
-{
-    ButtonBehaviour button = ReadyButton();
-    EXPECT_EQ(Kinds(button.AccessKeyPressed()), (std::vector<Kind>{Kind::ProcessPendingEvents, Kind::Click}));
-    button.SetEnabled(false);
-    EXPECT_TRUE(button.AccessKeyPressed().empty());
-}
-
-TEST(ButtonBehaviour, EnterClicksAndArrowsMoveTheFocus)
-{
-    ButtonBehaviour button = ReadyButton();
-    EXPECT_EQ(Kinds(button.KeyDown(kKeyEnter)), std::vector<Kind>{Kind::Click});
-    EXPECT_EQ(Kinds(button.KeyDown(kKeyLeft)), std::vector<Kind>{Kind::FocusPrevious});
-    EXPECT_EQ(Kinds(button.KeyDown(kKeyUp)), std::vector<Kind>{Kind::FocusPrevious});
-    EXPECT_EQ(Kinds(button.KeyDown(kKeyRight)), std::vector<Kind>{Kind::FocusNext});
-    EXPECT_EQ(Kinds(button.KeyDown(kKeyDown)), std::vector<Kind>{Kind::FocusNext});
-    EXPECT_TRUE(button.KeyDown('A').empty());
-    EXPECT_TRUE(button.KeyUp(kKeyEnter).empty());
-}
-
-TEST(ButtonBehaviour, PressMoveOutMoveBackAndReleaseClicks)
-{
-    ButtonBehaviour button = ReadyButton();
-    EXPECT_EQ(Faces(button.MouseMove(Inside(), kWidth, kHeight)), std::vector<Face>{Face::Hot});
-
-    EXPECT_EQ(Faces(button.MouseDown(kLeftButton)), std::vector<Face>{Face::Pressed});
-    EXPECT_TRUE(button.Focused());
-    EXPECT_TRUE(Faces(button.GotFocus()).empty());  // the focus that the press brings
-
-    EXPECT_EQ(Faces(button.MouseMove(Outside(kLeftButton), kWidth, kHeight)), std::vector<Face>{Face::Focused});
-    EXPECT_EQ(Faces(button.MouseMove(Inside(kLeftButton), kWidth, kHeight)), std::vector<Face>{Face::Pressed});
-
-    const ButtonActions actions = button.MouseUp(kLeftButton);
-    EXPECT_EQ(Kinds(actions), (std::vector<Kind>{Kind::Draw, Kind::Click}));
-    EXPECT_EQ(Faces(actions), std::vector<Face>{Face::Hot});
-    EXPECT_FALSE(button.MouseIsDown());
-}
-
-TEST(ButtonBehaviour, ReleaseOutsideDrawsTheFocusedFaceAndDoesNotClick)
-{
-    ButtonBehaviour button = ReadyButton();
-    button.MouseMove(Inside(), kWidth, kHeight);
-    button.MouseDown(kLeftButton);
-    button.MouseMove(Outside(kLeftButton), kWidth, kHeight);
-
-    const ButtonActions actions = button.MouseUp(kLeftButton);
-    EXPECT_EQ(Kinds(actions), std::vector<Kind>{Kind::Draw});
-    EXPECT_EQ(Faces(actions), std::vector<Face>{Face::Focused});
-    EXPECT_FALSE(button.Pressed());
-}
-
-TEST(ButtonBehaviour, OtherMouseButtonsNeitherPressNorClick)
-{
-    ButtonBehaviour button = ReadyButton();
-    button.MouseMove(Inside(), kWidth, kHeight);
-    EXPECT_TRUE(button.MouseDown(2).empty());
-    EXPECT_EQ(button.LastButton(), 2);
-    EXPECT_FALSE(button.Pressed());
-    EXPECT_TRUE(button.MouseUp(2).empty());
-    EXPECT_TRUE(button.DoubleClick().empty());  // the last press was not the left button
-}
-
-TEST(ButtonBehaviour, DoubleClickDrawsThePressedFaceAndRaisesDblClick)
-{
-    ButtonBehaviour button = ReadyButton();
-    button.MouseMove(Inside(), kWidth, kHeight);
-    button.MouseDown(kLeftButton);
-    ButtonActions actions = button.MouseUp(kLeftButton);
-    EXPECT_EQ(Count(actions, Kind::Click), 1);
-
-    actions = button.DoubleClick();
-    EXPECT_EQ(Kinds(actions), (std::vector<Kind>{Kind::Draw, Kind::DoubleClick}));
-    EXPECT_EQ(Faces(actions), std::vector<Face>{Face::Pressed});
-    // The second release clicks no more: the double click did not press.
-    EXPECT_EQ(Count(button.MouseUp(kLeftButton), Kind::Click), 0);
-}
-
-TEST(ButtonBehaviour, AnInactiveFormSuppressesHoverFeedbackAndClick)
-{
-    ButtonBehaviour button = ReadyButton(false);
-    ButtonActions actions = button.MouseMove(Inside(), kWidth, kHeight);
-    EXPECT_TRUE(button.Hover());
-    EXPECT_EQ(Kinds(actions), std::vector<Kind>{Kind::TrackMouseLeave});  // no face, no MouseMove
-
-    actions = button.MouseDown(kLeftButton);
-    EXPECT_EQ(Faces(actions), std::vector<Face>{Face::Pressed});  // a press still shows
-    actions = button.MouseUp(kLeftButton);
-    EXPECT_TRUE(actions.empty());
-    EXPECT_FALSE(button.Pressed());
-}
-
-TEST(ButtonBehaviour, MouseMoveRaisesItsEventWithTheArguments)
-{
-    ButtonBehaviour button = ReadyButton();
+    Play(button, "ready");
     const MouseArgs mouse{kLeftButton, 3, 12.5f, 7};
-    const ButtonActions actions = button.MouseMove(mouse, kWidth, kHeight);
-    ASSERT_EQ(Kinds(actions), (std::vector<Kind>{Kind::TrackMouseLeave, Kind::Draw, Kind::MouseMove}));
-    EXPECT_EQ(actions[2].mouse.button, kLeftButton);
-    EXPECT_EQ(actions[2].mouse.shift, 3);
-    EXPECT_EQ(actions[2].mouse.x, 12.5f);
-    EXPECT_EQ(actions[2].mouse.y, 7);
-}
-
-TEST(ButtonBehaviour, HoverIncludesTheRightAndBottomEdges)
-{
-    ButtonBehaviour button = ReadyButton();
-    button.MouseMove(At(kWidth, kHeight), kWidth, kHeight);
-    EXPECT_TRUE(button.Hover());
-    button.MouseMove(At(0, 0), kWidth, kHeight);
-    EXPECT_TRUE(button.Hover());
-    button.MouseMove(At(kWidth + 1, 0), kWidth, kHeight);
-    EXPECT_FALSE(button.Hover());
-    button.MouseMove(At(-1, 5), kWidth, kHeight);
-    EXPECT_FALSE(button.Hover());
-    button.MouseMove(At(5, -1), kWidth, kHeight);
-    EXPECT_FALSE(button.Hover());
-}
-
-TEST(ButtonBehaviour, MovesWhileSpaceIsHeldKeepThePressedFace)
-{
-    ButtonBehaviour button = ReadyButton();
-    button.GotFocus();
-    button.KeyDown(kKeySpace);
-    const ButtonActions actions = button.MouseMove(Outside(), kWidth, kHeight);
-    EXPECT_TRUE(actions.empty());
-    EXPECT_EQ(button.State(), Face::Pressed);
-}
-
-TEST(ButtonBehaviour, SpaceIsIgnoredWhileTheMouseButtonIsDown)
-{
-    ButtonBehaviour button = ReadyButton();
-    button.MouseMove(Inside(), kWidth, kHeight);
-    button.MouseDown(kLeftButton);
-    EXPECT_TRUE(button.KeyDown(kKeySpace).empty());
-    EXPECT_FALSE(button.SpaceDown());
-    EXPECT_TRUE(button.KeyUp(kKeySpace).empty());
-}
-
-TEST(ButtonBehaviour, DeactivatingTheFormCancelsAPress)
-{
-    ButtonBehaviour button = ReadyButton();
-    button.GotFocus();
-    button.KeyDown(kKeySpace);
-    ButtonActions actions = button.ParentDeactivated();
-    EXPECT_EQ(Faces(actions), std::vector<Face>{Face::Normal});
-    ASSERT_EQ(Count(actions, Kind::FormActivate), 1);
-    EXPECT_EQ(actions.back().formState, 0);
-    EXPECT_EQ(Count(button.KeyUp(kKeySpace), Kind::Click), 0);
-
-    button.ParentActivated();
-    button.MouseMove(Inside(), kWidth, kHeight);
-    button.MouseDown(kLeftButton);
-    button.ParentDeactivated();
-    EXPECT_FALSE(button.MouseIsDown());
-    EXPECT_EQ(Count(button.MouseUp(kLeftButton), Kind::Click), 0);
-}
-
-TEST(ButtonBehaviour, ActivatingTheFormRestoresHotOrFocusedLook)
-{
-    ButtonBehaviour button = ReadyButton(false);
-    ButtonActions actions = button.ParentActivated();
-    EXPECT_TRUE(Faces(actions).empty());  // neither hovered nor focused
-    ASSERT_EQ(Kinds(actions), std::vector<Kind>{Kind::FormActivate});
-    EXPECT_EQ(actions[0].formState, 1);
-
-    button.GotFocus();
-    button.ParentDeactivated();
-    EXPECT_EQ(Faces(button.ParentActivated()), std::vector<Face>{Face::Focused});
-    EXPECT_EQ(Faces(button.ParentActivated()), std::vector<Face>{Face::Focused});  // drawn even if shown
-
-    button.MouseMove(Inside(), kWidth, kHeight);
-    button.ParentDeactivated();
-    EXPECT_EQ(Faces(button.ParentActivated()), std::vector<Face>{Face::Hot});
-    EXPECT_TRUE(Faces(button.ParentActivated()).empty());  // shown already
-}
-
-TEST(ButtonBehaviour, DisabledButtonsKeepTheirFaceOnActivation)
-{
-    ButtonBehaviour button = ReadyButton();
-    button.SetEnabled(false);
-    EXPECT_EQ(Kinds(button.ParentDeactivated()), std::vector<Kind>{Kind::FormActivate});
-    EXPECT_EQ(Kinds(button.ParentActivated()), std::vector<Kind>{Kind::FormActivate});
-    EXPECT_EQ(button.State(), Face::Disabled);
-}
-
-TEST(ButtonBehaviour, EnabledOffAndOnRedrawsAsTheStateRequires)
-{
-    ButtonBehaviour button = ReadyButton();
-    EXPECT_EQ(Faces(button.SetEnabled(false)), std::vector<Face>{Face::Disabled});
-    EXPECT_TRUE(button.SetEnabled(false).empty());  // already showing it
-    EXPECT_EQ(Faces(button.SetEnabled(true)), std::vector<Face>{Face::Normal});
-    EXPECT_TRUE(button.SetEnabled(true).empty());
-
-    button.MouseMove(Inside(), kWidth, kHeight);
-    button.SetEnabled(false);
-    EXPECT_EQ(Faces(button.SetEnabled(true)), std::vector<Face>{Face::Hot});
-    EXPECT_EQ(Faces(button.SetEnabled(true)), std::vector<Face>{Face::Hot});  // drawn unconditionally
-
-    button.MouseLeft();
-    button.AmbientChanged("DisplayAsDefault", true);
-    button.SetEnabled(false);
-    EXPECT_EQ(Faces(button.SetEnabled(true)), std::vector<Face>{Face::Focused});
-}
-
-TEST(ButtonBehaviour, SettingEnabledStartsDrawingOfANewButton)
-{
-    ButtonBehaviour button;
-    EXPECT_EQ(Faces(button.SetEnabled(true)), std::vector<Face>{Face::Normal});
-    EXPECT_FALSE(button.SuppressDraw());
-}
-
-TEST(ButtonBehaviour, FocusRectRedrawsOnlyAFocusedButton)
-{
-    ButtonBehaviour button = ReadyButton();
-    EXPECT_TRUE(button.SetFocusRect(false).empty());
-    EXPECT_FALSE(button.FocusRect());
-    button.GotFocus();
-    EXPECT_EQ(Faces(button.SetFocusRect(true)), std::vector<Face>{Face::Focused});
-}
-
-TEST(ButtonBehaviour, GotFocusShowsFocusedOrHotUnlessPressed)
-{
-    ButtonBehaviour button = ReadyButton();
-    EXPECT_EQ(Faces(button.GotFocus()), std::vector<Face>{Face::Focused});
-    button.LostFocus();
-
-    button.MouseMove(Inside(), kWidth, kHeight);  // hot
-    EXPECT_TRUE(Faces(button.GotFocus()).empty());
-    button.LostFocus();
-    button.MouseDown(kLeftButton);  // pressed, under the pointer
-    EXPECT_TRUE(Faces(button.GotFocus()).empty());
-
-    ButtonBehaviour pressedAway = ReadyButton();
-    pressedAway.MouseMove(Inside(), kWidth, kHeight);
-    pressedAway.MouseDown(kLeftButton);
-    pressedAway.MouseMove(Outside(kLeftButton), kWidth, kHeight);
-    EXPECT_TRUE(Faces(pressedAway.GotFocus()).empty());  // pressed and not hovering
-}
-
-TEST(ButtonBehaviour, LostFocusFallsBackByActivationHoverAndDefaultLook)
-{
-    ButtonBehaviour button = ReadyButton();
-    button.GotFocus();
-    EXPECT_EQ(Faces(button.LostFocus()), std::vector<Face>{Face::Normal});
-    EXPECT_FALSE(button.Focused());
-
-    button.GotFocus();
-    button.KeyDown(kKeySpace);
-    button.MouseMove(Inside(), kWidth, kHeight);  // ignored while Space is down
-    EXPECT_EQ(Faces(button.LostFocus()), std::vector<Face>{Face::Hot});
-    EXPECT_FALSE(button.SpaceDown());
-    EXPECT_FALSE(button.Pressed());
-    button.MouseLeft();
-
-    button.AmbientChanged("DisplayAsDefault", true);
-    button.GotFocus();
-    EXPECT_EQ(Faces(button.LostFocus()), std::vector<Face>{Face::Focused});
-
-    ButtonBehaviour inactive = ReadyButton(false);
-    inactive.MouseMove(Inside(), kWidth, kHeight);
-    EXPECT_EQ(Faces(inactive.GotFocus()), std::vector<Face>{Face::Hot});
-    EXPECT_EQ(Faces(inactive.LostFocus()), std::vector<Face>{Face::Normal});  // not hot: the form is inactive
-
-    ButtonBehaviour disabled = ReadyButton();
-    disabled.GotFocus();
-    disabled.SetEnabled(false);
-    EXPECT_TRUE(disabled.LostFocus().empty());
-}
-
-TEST(ButtonBehaviour, LeavingTheButtonDependsOnFocusPressAndSpace)
-{
-    ButtonBehaviour unfocused = ReadyButton();
-    unfocused.MouseMove(Inside(), kWidth, kHeight);
-    EXPECT_EQ(Faces(unfocused.MouseLeft()), std::vector<Face>{Face::Normal});
-    EXPECT_FALSE(unfocused.Hover());
-
-    ButtonBehaviour focused = ReadyButton();
-    focused.GotFocus();
-    focused.MouseMove(Inside(), kWidth, kHeight);
-    EXPECT_EQ(Faces(focused.MouseLeft()), std::vector<Face>{Face::Focused});
-    EXPECT_TRUE(Faces(focused.MouseLeft()).empty());  // showing 2 already
-
-    ButtonBehaviour pressed = ReadyButton();
-    pressed.MouseMove(Inside(), kWidth, kHeight);
-    pressed.MouseDown(kLeftButton);
-    EXPECT_EQ(Faces(pressed.MouseLeft()), std::vector<Face>{Face::Focused});
-
-    ButtonBehaviour spacePressed = ReadyButton();
-    spacePressed.GotFocus();
-    spacePressed.MouseMove(Inside(), kWidth, kHeight);
-    spacePressed.KeyDown(kKeySpace);
-    EXPECT_TRUE(spacePressed.MouseLeft().empty());
-    EXPECT_FALSE(spacePressed.Hover());
-    EXPECT_EQ(spacePressed.State(), Face::Pressed);
-
-    ButtonBehaviour inactive = ReadyButton(false);
-    inactive.GotFocus();  // face 2
-    inactive.MouseDown(kLeftButton);
-    inactive.ParentActivated();
-    inactive.ParentDeactivated();  // face 1, press cleared, focus kept
-    inactive.MouseMove(Inside(), kWidth, kHeight);
-    EXPECT_TRUE(inactive.MouseLeft().empty());  // not 2 on an inactive form
-
-    ButtonBehaviour disabled = ReadyButton();
-    disabled.MouseMove(Inside(), kWidth, kHeight);
-    disabled.SetEnabled(false);
-    EXPECT_TRUE(disabled.MouseLeft().empty());
-}
-
-TEST(ButtonBehaviour, LeavingAfterTheDoubleClickPressDrawsNormalWithoutPress)
-{
-    ButtonBehaviour button = ReadyButton();
-    button.MouseMove(Inside(), kWidth, kHeight);
-    button.MouseDown(kLeftButton);
-    button.MouseUp(kLeftButton);
-    button.DoubleClick();  // face 4 without a press
-    EXPECT_EQ(Faces(button.MouseLeft()), std::vector<Face>{Face::Normal});
-}
-
-TEST(ButtonBehaviour, DisplayAsDefaultDrawsTheFocusedLook)
-{
-    ButtonBehaviour button = ReadyButton();
-    EXPECT_EQ(Faces(button.AmbientChanged("DisplayAsDefault", true)), std::vector<Face>{Face::Focused});
-    EXPECT_TRUE(button.DefaultLook());
-    EXPECT_EQ(Faces(button.AmbientChanged("DisplayAsDefault", false)), std::vector<Face>{Face::Normal});
-    EXPECT_TRUE(button.AmbientChanged("DisplayAsDefault", false).empty());
-
-    // Other ambient names only copy the flag; a hovered button keeps its hot face.
-    EXPECT_TRUE(button.AmbientChanged("BackColor", true).empty());
-    EXPECT_TRUE(button.DefaultLook());
-    EXPECT_TRUE(button.AmbientChanged("displayasdefault", true).empty());
-    button.MouseMove(Inside(), kWidth, kHeight);
-    EXPECT_TRUE(button.AmbientChanged("DisplayAsDefault", false).empty());
-}
-
-TEST(ButtonBehaviour, ASizeCorrectionPausesDrawingUntilItIsDone)
-{
-    ButtonBehaviour button = ReadyButton();
-    EXPECT_EQ(Faces(button.Resize(false)), std::vector<Face>{Face::Normal});
-    EXPECT_TRUE(button.Resize(true).empty());
-    EXPECT_TRUE(button.SuppressDraw());
-    EXPECT_TRUE(button.Resize(false).empty());  // the correction's own resize
-    EXPECT_EQ(Faces(button.SizeCorrected()), std::vector<Face>{Face::Normal});
-    EXPECT_FALSE(button.SuppressDraw());
-
-    ButtonBehaviour unread;
-    unread.Resize(true);
-    EXPECT_TRUE(unread.SizeCorrected().empty());
-    EXPECT_TRUE(unread.SuppressDraw());  // still waiting for its properties
+    EXPECT_EQ(button.MouseMove(mouse, kWidth, kHeight).back().mouse, mouse);
 }
 
 }  // namespace

@@ -1,22 +1,18 @@
 #include "TestWindows.h"
 
-namespace wavorin::controls::testing {
+#include <gtest/gtest.h>
 
-Pixel PixelOf(COLORREF colour)
-{
-    return {GetRValue(colour), GetGValue(colour), GetBValue(colour)};
-}
+namespace wavorin::controls::testing {
 
 Pixel PixelOf(Colour colour)
 {
-    return PixelOf(static_cast<COLORREF>(colour) & 0xFFFFFF);
+    return {colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF};
 }
 
 Pixel PixelAt(const RetainedImage& image, int x, int y)
 {
     const COLORREF colour = image.Pixel(x, y);
-    if (colour == CLR_INVALID) return {-1, -1, -1};
-    return PixelOf(colour);
+    return colour == CLR_INVALID ? Pixel{-1, -1, -1} : PixelOf(static_cast<Colour>(colour));
 }
 
 int CountPixels(const RetainedImage& image, Pixel wanted)
@@ -28,12 +24,44 @@ int CountPixels(const RetainedImage& image, Pixel wanted)
     return count;
 }
 
-bool TestForm::Create(int width, int height, DWORD exStyle)
+void ExpectShows(const RetainedImage& image, const std::vector<Shows>& table, const char* what)
 {
-    static const win32::WindowClass kClass{L"Wavorin_TestForm", 0,
-                                           static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH))};
-    return Window::Create(kClass, L"test form", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, exStyle, 20, 20, width, height,
-                          nullptr);
+    for (const Shows& row : table) {
+        for (POINT p : row.points) EXPECT_EQ(PixelAt(image, p.x, p.y), row.colour) << what << " at " << p.x << ", " << p.y;
+    }
+}
+
+int Differences(const RetainedImage& a, const RetainedImage& b, int margin)
+{
+    int differences = 0;
+    for (int y = margin; y < a.height() - margin; ++y) {
+        for (int x = margin; x < a.width() - margin; ++x) differences += !(PixelAt(a, x, y) == PixelAt(b, x, y));
+    }
+    return differences;
+}
+
+int DifferencesOnScreen(HWND window, const RetainedImage& image)
+{
+    const HWND form = GetAncestor(window, GA_ROOT);
+    ShowWindow(form, SW_SHOWNORMAL);
+    RedrawWindow(form, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+    RetainedImage screen;
+    screen.Resize(image.width(), image.height());
+    {
+        win32::WindowDc dc(window);
+        BitBlt(screen.dc(), 0, 0, image.width(), image.height(), dc.get(), 0, 0, SRCCOPY);
+    }
+    const int differences = Differences(screen, image, 1);
+    ShowWindow(form, SW_HIDE);
+    return differences;
+}
+
+bool TestForm::Create(int width, int height)
+{
+    static const win32::WindowClass kClass{L"Wavorin_TestForm", 0, static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH))};
+    return Window::Create(kClass, L"test form", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 20, 20, width, height, nullptr);
 }
 
 LRESULT TestForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -43,18 +71,9 @@ LRESULT TestForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         if (onPing) onPing();
         return static_cast<LRESULT>(0x5000 + wParam);
     }
-    if (message == WM_ACTIVATE) ++activations;
-    if (message == WM_COMMAND) ++commands;
+    activations += message == WM_ACTIVATE;
+    commands += message == WM_COMMAND;
     return Window::HandleMessage(message, wParam, lParam);
-}
-
-void PumpMessages()
-{
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
 }
 
 }  // namespace wavorin::controls::testing
