@@ -159,11 +159,12 @@ done
 if [ -z "$chooser" ]; then
   fail "no file chooser"
 else
-  sleep 1
+  # Typed once the chooser's name box has the keyboard (the dialog's thread runs it).
+  wait_for focus Edit
   xdotool windowfocus --sync "$chooser"
   xdotool type --delay 30 'C:\wavorin_e2e\dialog\tone.mp3'
   xdotool key Return
-  for _ in $(seq 50); do xdotool search --name '^ﾌｧｲﾙを開く$' >/dev/null 2>&1 || break; sleep 0.1; done
+  for _ in $(seq 300); do xdotool search --name '^ﾌｧｲﾙを開く$' >/dev/null 2>&1 || break; sleep 0.1; done
 fi
 # Back in the dialog, the keyboard is where it was: on "...". Tab then goes on to "設定".
 wait_for focus ...
