@@ -1,6 +1,6 @@
 #pragma once
 // What the offscreen renderer tests share: temporary snapshot files, a textured quad over the
-// whole viewport, and reading the colour at a point of a picture read back from the GL.
+// whole viewport, and comparing colours and pictures read back from the GL.
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -29,16 +29,13 @@ public:
     }
     TempFile(const TempFile&) = delete;
     TempFile& operator=(const TempFile&) = delete;
-    ~TempFile()
-    {
-        std::error_code ignored;
-        std::filesystem::remove(path_, ignored);
-    }
+    ~TempFile() { std::filesystem::remove(path_, ignored_); }
     const std::filesystem::path& path() const { return path_; }
     std::string str() const { return path_.string(); }
 
 private:
     std::filesystem::path path_;
+    std::error_code ignored_;
 };
 
 inline void WriteSnapshot(const TempFile& file, const snapshot::Picture& picture)
@@ -49,18 +46,14 @@ inline void WriteSnapshot(const TempFile& file, const snapshot::Picture& picture
 inline snapshot::Picture Filled(int width, int height, snapshot::Rgb colour)
 {
     snapshot::Picture picture = snapshot::MakePicture(width, height);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) snapshot::SetPixel(picture, x, y, colour);
-    }
+    for (int i = 0; i < width * height; ++i) snapshot::SetPixel(picture, i % width, i / width, colour);
     return picture;
 }
 
 // Draws the bound texture over the whole viewport, s and t from 0 to 1, in plain white.
 inline void DrawTextureOverViewport()
 {
-    glDisable(GL_DEPTH_TEST);
-    glDisable(GL_BLEND);
-    glDisable(GL_CULL_FACE);
+    for (GLenum state : {GL_DEPTH_TEST, GL_BLEND, GL_CULL_FACE}) glDisable(state);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     glOrtho(0, 1, 0, 1, -1, 1);
@@ -70,14 +63,10 @@ inline void DrawTextureOverViewport()
     glColor4f(1, 1, 1, 1);
     glClear(GL_COLOR_BUFFER_BIT);
     glBegin(GL_QUADS);
-    glTexCoord2f(0, 0);
-    glVertex2f(0, 0);
-    glTexCoord2f(1, 0);
-    glVertex2f(1, 0);
-    glTexCoord2f(1, 1);
-    glVertex2f(1, 1);
-    glTexCoord2f(0, 1);
-    glVertex2f(0, 1);
+    for (auto [s, t] : {std::pair{0, 0}, std::pair{1, 0}, std::pair{1, 1}, std::pair{0, 1}}) {
+        glTexCoord2f(GLfloat(s), GLfloat(t));
+        glVertex2f(GLfloat(s), GLfloat(t));
+    }
     glEnd();
 }
 
@@ -100,26 +89,6 @@ inline double MeanDifference(const snapshot::Picture& a, const snapshot::Picture
     double sum = 0;
     for (std::size_t i = 0; i < a.pixels.size(); ++i) sum += std::abs(a.pixels[i] - b.pixels[i]);
     return a.pixels.empty() ? 0 : sum / static_cast<double>(a.pixels.size());
-}
-
-// Each output pixel the mean of a factor x factor block: the ideal minified picture.
-inline snapshot::Picture BoxFiltered(const snapshot::Picture& picture, int factor)
-{
-    snapshot::Picture small = snapshot::MakePicture(picture.width / factor, picture.height / factor);
-    const int n = factor * factor;
-    for (int y = 0; y < small.height; ++y) {
-        for (int x = 0; x < small.width; ++x) {
-            int r = 0, g = 0, b = 0;
-            for (int dy = 0; dy < factor; ++dy) {
-                for (int dx = 0; dx < factor; ++dx) {
-                    const snapshot::Rgb p = snapshot::PixelAt(picture, x * factor + dx, y * factor + dy);
-                    r += p.r, g += p.g, b += p.b;
-                }
-            }
-            snapshot::SetPixel(small, x, y, {std::uint8_t(r / n), std::uint8_t(g / n), std::uint8_t(b / n)});
-        }
-    }
-    return small;
 }
 
 }  // namespace wavorin::renderer::testing

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 
@@ -26,89 +27,54 @@ public:
     std::wstring HostFolder() const override { return L"C:\\Program Files\\Wavorin"; }
 };
 
-TEST(LoadSettings, NoSettingsFileGivesNoMusicAndTheHostFolder)
+TEST(LoadSettings, MusicFileIsKeptOnlyWhenItExistsAndOnlyTheFileSourceNeedsIt)
 {
-    const MusicSettings settings = LoadSettings(ScriptedSource{});
-    EXPECT_EQ(settings.BgmKind, 0);
-    EXPECT_EQ(settings.BgmRepeatTrack, 0);
-    EXPECT_EQ(settings.BgmFile, L"");
-    EXPECT_EQ(settings.BgmFolder, L"C:\\Program Files\\Wavorin");
-}
-
-TEST(LoadSettings, MusicFileThatExistsIsKeptWithItsFolder)
-{
-    ScriptedSource source;
-    source.values = {{ini::kKeyBgmKind, "2"}, {ini::kKeyBgmRepeat, "3"}, {ini::kKeyBgmFile, "D:\\Music\\a.mp3"}};
-    source.files = {L"D:\\Music\\a.mp3"};
-    const MusicSettings settings = LoadSettings(source);
-    EXPECT_EQ(settings.BgmKind, 2);
-    EXPECT_EQ(settings.BgmRepeatTrack, 3);
-    EXPECT_EQ(settings.BgmFile, L"D:\\Music\\a.mp3");
-    EXPECT_EQ(settings.BgmFolder, L"D:\\Music");
-}
-
-TEST(LoadSettings, MusicFileSourceWithoutAFileFallsBackToNone)
-{
-    ScriptedSource empty;
-    empty.values = {{ini::kKeyBgmKind, "2"}};
-    EXPECT_EQ(LoadSettings(empty).BgmKind, 0);
-
-    ScriptedSource missing;
-    missing.values = {{ini::kKeyBgmKind, "2"}, {ini::kKeyBgmFile, "D:\\gone.wav"}};
-    const MusicSettings settings = LoadSettings(missing);
-    EXPECT_EQ(settings.BgmKind, 0);
-    EXPECT_EQ(settings.BgmFile, L"");
-    EXPECT_EQ(settings.BgmFolder, L"C:\\Program Files\\Wavorin");
-}
-
-TEST(LoadSettings, AudioCdSurvivesAMissingMusicFile)
-{
-    ScriptedSource source;
-    source.values = {{ini::kKeyBgmKind, "1"}, {ini::kKeyBgmFile, "D:\\gone.wav"}};
-    const MusicSettings settings = LoadSettings(source);
-    EXPECT_EQ(settings.BgmKind, 1);
-    EXPECT_EQ(settings.BgmFile, L"");
-}
-
-TEST(LoadSettings, KindsOutsideTheKnownOnesAreKept)
-{
-    ScriptedSource source;
-    source.values = {{ini::kKeyBgmKind, "3"}, {ini::kKeyBgmRepeat, "99"}};
-    const MusicSettings settings = LoadSettings(source);
-    EXPECT_EQ(settings.BgmKind, 3);
-    EXPECT_EQ(settings.BgmRepeatTrack, 99);
-}
-
-TEST(WholeNumberOf, RoundsDownWithinSixteenBits)
-{
-    EXPECT_EQ(WholeNumberOf("1.7"), 1);
-    EXPECT_EQ(WholeNumberOf("-0.5"), -1);
-    EXPECT_EQ(WholeNumberOf(" 12 "), 12);
-    EXPECT_EQ(WholeNumberOf("+4"), 4);
-    EXPECT_EQ(WholeNumberOf("2e1"), 20);
-    EXPECT_EQ(WholeNumberOf(".9"), 0);
-    EXPECT_EQ(WholeNumberOf("32767"), 32767);
-    EXPECT_EQ(WholeNumberOf("32767.9"), 32767);
-    EXPECT_EQ(WholeNumberOf("-32768"), -32768);
-}
-
-TEST(WholeNumberOf, RefusesWhatIsNotANumberOrDoesNotFit)
-{
-    for (const char* text : {"", " ", "abc", "1a", "0x10", "inf", "nan", "1e", ".", "-", "1..2", "32768", "-32768.5",
-                             "1e400", "--1"}) {
-        EXPECT_EQ(WholeNumberOf(text), std::nullopt) << text;
+    const std::wstring host = L"C:\\Program Files\\Wavorin";
+    struct Row {
+        const char *kind, *repeat, *file;
+        int bgmKind, repeatTrack;
+        std::wstring bgmFile, folder;
+    } rows[] = {
+        {"", "", "", 0, 0, L"", host},  // no settings file
+        {"2", "3", "D:\\Music\\a.mp3", 2, 3, L"D:\\Music\\a.mp3", L"D:\\Music"},
+        {"2", "", "", 0, 0, L"", host},
+        {"2", "", "D:\\gone.wav", 0, 0, L"", host},
+        {"1", "", "D:\\gone.wav", 1, 0, L"", host},  // the CD does not need the file
+        {"3", "99", "", 3, 99, L"", host},            // unknown kinds are kept
+    };
+    for (const Row& row : rows) {
+        ScriptedSource source;
+        source.values = {{ini::kKeyBgmKind, row.kind}, {ini::kKeyBgmRepeat, row.repeat}, {ini::kKeyBgmFile, row.file}};
+        source.files = {L"D:\\Music\\a.mp3"};
+        const MusicSettings settings = LoadSettings(source);
+        EXPECT_EQ(settings.BgmKind, row.bgmKind) << row.kind << " " << row.file;
+        EXPECT_EQ(settings.BgmRepeatTrack, row.repeatTrack) << row.kind << " " << row.file;
+        EXPECT_EQ(settings.BgmFile, row.bgmFile) << row.kind << " " << row.file;
+        EXPECT_EQ(settings.BgmFolder, row.folder) << row.kind << " " << row.file;
     }
+}
+
+TEST(WholeNumberOf, RoundsDownWithinSixteenBitsAndRefusesTheRest)
+{
+    const std::pair<const char*, std::optional<int>> rows[] = {
+        {"1.7", 1},       {"-0.5", -1},         {" 12 ", 12},        {"+4", 4},         {"2e1", 20},
+        {".9", 0},        {"32767.9", 32767},   {"-32768", -32768},  {"", {}},          {" ", {}},
+        {"abc", {}},      {"1a", {}},           {"0x10", {}},        {"inf", {}},       {"nan", {}},
+        {"1e", {}},       {".", {}},            {"-", {}},           {"1..2", {}},      {"32768", {}},
+        {"-32768.5", {}}, {"1e400", {}},        {"--1", {}},
+    };
+    for (const auto& [text, number] : rows) EXPECT_EQ(WholeNumberOf(text), number) << text;
 }
 
 TEST(FolderOf, CutsAtTheLastColonOrBackslash)
 {
-    EXPECT_EQ(FolderOf(L"C:\\Music\\song.mp3"), L"C:\\Music");
-    EXPECT_EQ(FolderOf(L"C:\\song.mp3"), L"C:");
-    EXPECT_EQ(FolderOf(L"C:song.mp3"), L"C:");
-    EXPECT_EQ(FolderOf(L"song.mp3"), L"");
-    EXPECT_EQ(FolderOf(L"\\\\server\\share\\a.wav"), L"\\\\server\\share");
-    EXPECT_EQ(FolderOf(L"C:\\Music\\"), L"C:\\Music");
-    EXPECT_EQ(FolderOf(L"C:\\音楽\\曲.mp3"), L"C:\\音楽");
+    const std::pair<const wchar_t*, const wchar_t*> rows[] = {
+        {L"C:\\Music\\song.mp3", L"C:\\Music"}, {L"C:\\song.mp3", L"C:"},
+        {L"C:song.mp3", L"C:"},                 {L"song.mp3", L""},
+        {L"\\\\server\\share\\a.wav", L"\\\\server\\share"},
+        {L"C:\\Music\\", L"C:\\Music"},         {L"C:\\音楽\\曲.mp3", L"C:\\音楽"},
+    };
+    for (const auto& [path, folder] : rows) EXPECT_EQ(FolderOf(path), folder);
 }
 
 }  // namespace
