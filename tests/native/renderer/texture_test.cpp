@@ -128,15 +128,18 @@ TEST_F(TextureTest, PicturesOfAnySizeLoadUprightWithoutShear)
 
 TEST_F(TextureTest, AChainIsCompleteOnlyDownToOnePixel)
 {
-    Texture texture;
-    texture.Create("levels");
-    const std::vector<std::uint8_t> black(64 * 4 * 3);
-    for (GLint level = 0, width = 64, height = 4; width >= 1; ++level, width /= 2, height = std::max(1, height / 2)) {
-        EXPECT_FALSE(MipmapChainComplete(64, 4)) << "up to level " << level - 1;
-        glTexImage2D(GL_TEXTURE_2D, level, 3, width, height, 0, GL_BGR_EXT, GL_UNSIGNED_BYTE, black.data());
+    // Wide and tall: one side reaches 1 before the other and stays there.
+    for (auto [wide, high] : {std::pair{64, 4}, std::pair{4, 64}}) {
+        Texture texture;
+        texture.Create("levels");
+        const std::vector<std::uint8_t> black(64 * 4 * 3);
+        for (GLint level = 0, w = wide, h = high; level < 7; ++level, w = std::max(1, w / 2), h = std::max(1, h / 2)) {
+            EXPECT_FALSE(MipmapChainComplete(wide, high)) << wide << "x" << high << " up to level " << level - 1;
+            glTexImage2D(GL_TEXTURE_2D, level, 3, w, h, 0, GL_BGR_EXT, GL_UNSIGNED_BYTE, black.data());
+        }
+        EXPECT_TRUE(MipmapChainComplete(wide, high)) << wide << "x" << high;
+        EXPECT_FALSE(MipmapChainComplete(wide * 2, high)) << wide << "x" << high;
     }
-    EXPECT_TRUE(MipmapChainComplete(64, 4));
-    EXPECT_FALSE(MipmapChainComplete(64, 8));
 }
 
 }  // namespace
