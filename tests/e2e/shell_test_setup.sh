@@ -23,6 +23,19 @@ e2e_setup() {
   cp "$build/bin/Wavorin.scr" "$build/bin/Wavorin.dll" "$scratch/tone.wav" "$scratch/tone.mp3" "$install/"
 }
 
+# renderer_window TENTHS [PID]: prints the renderer's window once it shows, waiting at most
+# TENTHS tenths of a second, and no longer than process PID lives; fails if it never shows.
+renderer_window() {
+  local window
+  for _ in $(seq "$1"); do
+    window=$(xdotool search --onlyvisible --name '^Zelvane_VC$' 2>/dev/null | head -n1) &&
+      [ -n "$window" ] && { echo "$window"; return 0; }
+    [ -n "${2:-}" ] && ! kill -0 "$2" 2>/dev/null && return 1
+    sleep 0.1
+  done
+  return 1
+}
+
 failures=0
 fail() { echo "FAILED: $*"; failures=$((failures + 1)); }
 

@@ -185,11 +185,7 @@ trace=$scratch/run.trace
 played='open \"C:\\wavorin_e2e\\dialog\\tone.mp3\" type MPEGVideo Alias MP3Play'
 WINEDEBUG=+mci wine_run 'C:\wavorin_e2e\dialog\Wavorin.scr' /s >/dev/null 2>"$trace" &
 run=$!
-window=
-for _ in $(seq 600); do
-  window=$(xdotool search --name '^Zelvane_VC$' 2>/dev/null | head -n1) && [ -n "$window" ] && break
-  sleep 0.1
-done
+window=$(renderer_window 600) || true
 [ -n "$window" ] || fail "run: no renderer window"
 for _ in $(seq 300); do
   grep -qF "$played" "$trace" && break

@@ -64,11 +64,7 @@ installed_kib=$(du -sk "$dir_unix" | cut -f1)
 # The installed screensaver runs and ends with Esc.
 wine_run "$dir\\Wavorin.scr" /s >/dev/null 2>&1 &
 host=$!
-window=
-for _ in $(seq 150); do
-  window=$(xdotool search --onlyvisible --name '^Zelvane_VC$' 2>/dev/null | head -n1) && [ -n "$window" ] && break
-  sleep 0.1
-done
+window=$(renderer_window 150) || true
 [ -n "$window" ] || fail "the installed screensaver showed no renderer window"
 [ -n "$window" ] && { xdotool windowfocus --sync "$window" key Escape || fail "no Esc for the renderer"; }
 for _ in $(seq 60); do kill -0 "$host" 2>/dev/null || break; sleep 0.1; done

@@ -30,12 +30,8 @@ music_stopped=(-e "pszSound='0000000000000000'" -e 'close MP3Play')
 
 # end_lone_renderer: a renderer the host left behind is ended as the user would, with Esc.
 end_lone_renderer() {
-  local window=
-  for _ in $(seq 900); do
-    window=$(xdotool search --onlyvisible --name '^Zelvane_VC$' 2>/dev/null | head -n1) && [ -n "$window" ] && break
-    sleep 0.1
-  done
-  [ -n "$window" ] && xdotool windowfocus --sync "$window" key Escape
+  local window
+  window=$(renderer_window 900) && xdotool windowfocus --sync "$window" key Escape
   for _ in $(seq 300); do xdotool search --name '^Zelvane_VC$' >/dev/null 2>&1 || break; sleep 0.1; done
 }
 
@@ -50,11 +46,7 @@ run_with() {
   WINEDEBUG=+mci,+winmm wine_run 'C:\wavorin_e2e\music\Wavorin.scr' /s >/dev/null 2>"$trace" &
   host=$!
   # A large screen takes the renderer many seconds to show.
-  for _ in $(seq 900); do
-    window=$(xdotool search --onlyvisible --name '^Zelvane_VC$' 2>/dev/null | head -n1) && [ -n "$window" ] && break
-    kill -0 "$host" 2>/dev/null || break
-    sleep 0.1
-  done
+  window=$(renderer_window 900 "$host") || true
   if [ -z "$window" ]; then
     fail "$name: the host ended before the renderer's window showed"
     end_lone_renderer
