@@ -18,35 +18,23 @@ namespace {
 constexpr std::uint32_t kA = 0x0400, kB = 0x0401, kC = 0x0402;
 constexpr WindowId kWindow = 0x1000, kOther = 0x2000, kRefused = 0x9999;
 
-// Logs "+message:wParam" before and "-message=result" after the window's own
-// "w:message:wParam", which answers message + 10 (messages counted from kA).
+// Logs "+message:wParam" before and "-message=result" after the window's own "w:message:wParam",
+// which answers message + 10 (messages counted from kA). A before call changes wParam to 99.
 class HookRegistryTest : public ::testing::Test, public ProcedureSwitch, public HookClient {
 protected:
-    void SubclassProc(bool before, bool&, std::intptr_t& result, WindowId&, std::uint32_t& message,
-                      std::uintptr_t& wParam, std::intptr_t&) override
+    void SubclassProc(bool before, bool&, std::intptr_t& result, WindowId&, std::uint32_t& message, std::uintptr_t& wParam,
+                      std::intptr_t&) override
     {
-        log += before ? "+" + std::to_string(message - kA) + ":" + std::to_string(wParam)
-                      : "-" + std::to_string(message - kA) + "=" + std::to_string(result);
-        log += " ";
+        log += (before ? "+" + std::to_string(message - kA) + ":" + std::to_string(wParam) : "-" + std::to_string(message - kA) + "=" + std::to_string(result)) + " ";
         if (before) wParam = 99;
     }
-    bool Install(HookRecord& record) override
-    {
-        if (record.window == kRefused) return false;
-        chains[record.window].push_back(&record);
-        return true;
-    }
-    void Remove(HookRecord& record) override
-    {
-        auto& chain = chains[record.window];
-        chain.erase(std::find(chain.begin(), chain.end(), &record));
-    }
+    bool Install(HookRecord& record) override { return record.window != kRefused && (chains[record.window].push_back(&record), true); }
+    void Remove(HookRecord& record) override { std::erase(chains[record.window], &record); }
     std::intptr_t Send(WindowId window, std::uint32_t message, std::uintptr_t wParam = 0, int level = -2)
     {
-        const auto& chain = chains[window];
-        if (level == -2) level = static_cast<int>(chain.size()) - 1;
+        if (level == -2) level = static_cast<int>(chains[window].size()) - 1;
         if (level >= 0) {
-            return ForwardMessage(*chain[level], window, message, wParam, 0,
+            return ForwardMessage(*chains[window][level], window, message, wParam, 0,
                                   [&](WindowId w, std::uint32_t m, std::uintptr_t wp, std::intptr_t) { return Send(w, m, wp, level - 1); });
         }
         log += "w:" + std::to_string(message - kA) + ":" + std::to_string(wParam) + " ";
@@ -72,7 +60,6 @@ TEST_F(HookRegistryTest, ChosenMessagesReachTheClientBeforeOrAfterTheWindow)
     Send(kWindow, kC, 3);
     EXPECT_EQ(log, "w:0:5 w:0:1 -0=10 +1:2 w:1:99 w:2:3 ");
     EXPECT_EQ(registry.Record(0).after.Entries(), std::vector<MessageId>{static_cast<MessageId>(kA)});
-
     log.clear();
     registry.HookMessage(kWindow, kEveryMessage, kHookAfter);
     registry.HookMessage(kWindow, kC, kHookAfter);
@@ -88,10 +75,8 @@ TEST_F(HookRegistryTest, RecordsAreFoundFromTheTopAndFreeOnesAreReused)
     EXPECT_EQ(registry.RecordCount(), 0);
     EXPECT_EQ(registry.HookWindow(kWindow), 0);
     EXPECT_EQ(registry.HookWindow(kOther), 1);
-    EXPECT_EQ(registry.FindHookSlot(kOther, false), 1);
-    EXPECT_EQ(registry.FindHookSlot(kWindow, false), 0);
-    EXPECT_EQ(registry.FindHookSlot(kWindow, true), -1);
-
+    EXPECT_EQ((std::tuple{registry.FindHookSlot(kOther, false), registry.FindHookSlot(kWindow, false), registry.FindHookSlot(kWindow, true)}),
+              std::tuple(1, 0, -1));
     registry.HookMessage(kWindow, kA, kHookBefore);
     registry.UnhookWindow(kWindow);
     EXPECT_TRUE(chains[kWindow].empty());
@@ -104,7 +89,6 @@ TEST_F(HookRegistryTest, RecordsAreFoundFromTheTopAndFreeOnesAreReused)
     EXPECT_EQ(registry.FindHookSlot(kOther, false), 1);  // the highest index wins
     EXPECT_EQ(chains[kOther].size(), 2u);
     EXPECT_EQ(registry.HookWindow(0), -1);
-
     registry.HookWindow(kWindow);  // a fresh record sees nothing until asked
     Send(kWindow, kA);
     EXPECT_EQ(log, "w:0:0 ");
@@ -118,7 +102,6 @@ TEST_F(HookRegistryTest, ARegistryGoingAwayUnhooksEverythingEvenDuringAMessage)
         scoped.HookWindow(kOther);
     }
     EXPECT_TRUE(chains[kWindow].empty() && chains[kOther].empty());
-
     auto doomed = std::make_unique<HookRegistry>(*this, *this);
     onOwn = [&] { doomed.reset(); };  // a form that destroys its buttons while it handles the message
     doomed->HookWindow(kWindow);

@@ -1,8 +1,11 @@
+// The stored properties: the store, its text form, and the button's and the panel's keys.
+
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "host/controls/ButtonProperties.h"
+#include "host/controls/FramePanelProperties.h"
 #include "host/controls/PropertyStore.h"
 
 namespace wavorin::controls {
@@ -82,6 +85,46 @@ TEST(ButtonProperties, AreWrittenInStoredOrderAndReadBackOrDefaulted)
     PropertyStore fontOnly;
     WriteButtonProperties(fontOnly, ButtonProperties{});
     EXPECT_EQ(fontOnly.Entries().size(), 1u);  // fonts are always stored
+}
+
+constexpr Colour kDialogGrey = Rgb(224, 224, 224);
+
+TEST(FramePanelProperties, DefaultsFollowTheContainerAndStoreNothing)
+{
+    PropertyStore store;
+    WriteFramePanel(store, DefaultFramePanel(kDialogGrey), kDialogGrey);
+    EXPECT_TRUE(store.Entries().empty());
+    EXPECT_EQ(ReadFramePanel(store, Rgb(1, 2, 3)), (FramePanelProperties{kSquareFrame, 50, true, 5, Rgb(1, 2, 3), Rgb(1, 2, 3), 0, 0, 10}));
+    for (auto [clamp, value, held] : {std::tuple{&ClampShadowOpacity, -5, 0}, {&ClampShadowOpacity, 150, 100}, {&ClampShadowOpacity, 37, 37},
+                                      {&ClampCornerDepth, -1, 0}, {&ClampCornerDepth, 80, 50}, {&ClampCornerDepth, 50, 50},
+                                      {&ClampShadowDepth, 1, 2}, {&ClampShadowDepth, 2, 2}, {&ClampShadowDepth, 45, 45}, {&ClampShadowDepth, 1000, 50}}) {
+        EXPECT_EQ(clamp(value), held) << value;
+    }
+    FramePanelProperties panel = DefaultFramePanel(kDialogGrey);
+    panel.backColour = Rgb(9, 9, 9);
+    EXPECT_EQ(FrameBackground(panel, Rgb(1, 1, 1)), Rgb(1, 1, 1));  // the container's, unless chosen
+    panel.backColourIs = -1;
+    EXPECT_EQ(FrameBackground(panel, Rgb(1, 1, 1)), Rgb(9, 9, 9));
+}
+
+TEST(FramePanelProperties, AreWrittenInTheirOrderAndReadBackWithOnlyTheDepthsHeldToTheSettersRanges)
+{
+    const FramePanelProperties panel{kRoundedFrame, 80, false, 9, Rgb(255, 255, 255), Rgb(1, 2, 3), 1, Rgb(0, 0, 128), 20};
+    PropertyStore store;
+    WriteFramePanel(store, panel, kDialogGrey);
+    std::string keys;
+    for (const Property& entry : store.Entries()) keys += entry.key + " ";
+    EXPECT_EQ(keys, "FrameStyle ShadowOpacity ShowShadow ShadowDepth FillColour BackColour BackColourIs BorderColour CornerDepth ");
+    EXPECT_EQ(ReadFramePanel(store, kDialogGrey), panel);
+    // {stored text, style, opacity, shadow depth, corner depth}
+    for (auto [text, style, opacity, shadow, corner] : {std::tuple{"ShadowOpacity = 150\nCornerDepth = 45\nShadowDepth = 45\nFrameStyle = 7", 7, 150, 45, 45},
+             {"ShadowDepth = 0", 1, 50, 2, 10}, {"ShadowDepth = 1", 1, 50, 2, 10}, {"ShadowDepth = -4", 1, 50, 2, 10},
+             {"ShadowDepth = 32767\nCornerDepth = 32767", 1, 50, 50, 50}, {"ShadowDepth = 51\nCornerDepth = 80", 1, 50, 50, 50},
+             {"CornerDepth = -32768", 1, 50, 5, 0}}) {
+        const FramePanelProperties read = ReadFramePanel(PropertyStore::FromText(text).value(), kDialogGrey);
+        EXPECT_EQ((std::tuple{read.frameStyle, read.shadowOpacity, read.shadowDepth, read.cornerDepth}),
+                  (std::tuple<std::int32_t, std::int16_t, std::int16_t, std::int16_t>{style, opacity, shadow, corner})) << text;
+    }
 }
 
 }  // namespace
