@@ -44,23 +44,20 @@ std::string Step(ButtonBehaviour& b, const std::string& t)
 {
     if (t == "?") return Flags(b);
     if (t == "ready") return b.SetEnabled(true), b.PropertiesRead(), Answer(b.ParentActivated());
-    const ButtonActions a = t == "on" ? b.SetEnabled(true) : t == "off" ? b.SetEnabled(false)
-        : t == "read" ? b.PropertiesRead() : t == "redraw" ? b.Redraw()
-        : t == "act" ? b.ParentActivated() : t == "deact" ? b.ParentDeactivated() : t == "leave" ? b.MouseLeft()
-        : t == "focus" ? b.GotFocus() : t == "blur" ? b.LostFocus()
+    const ButtonActions a = t == "on" ? b.SetEnabled(true) : t == "off" ? b.SetEnabled(false) : t == "read" ? b.PropertiesRead()
+        : t == "redraw" ? b.Redraw() : t == "act" ? b.ParentActivated() : t == "deact" ? b.ParentDeactivated()
+        : t == "leave" ? b.MouseLeft() : t == "focus" ? b.GotFocus() : t == "blur" ? b.LostFocus()
         : t == "sp" ? b.KeyDown(kKeySpace) : t == "^sp" ? b.KeyUp(kKeySpace) : t == "enter" ? b.KeyDown(kKeyEnter)
         : t == "^enter" ? b.KeyUp(kKeyEnter) : t == "left" ? b.KeyDown(kKeyLeft) : t == "up" ? b.KeyDown(kKeyUp)
         : t == "right" ? b.KeyDown(kKeyRight) : t == "down" ? b.KeyDown(kKeyDown) : t == "key" ? b.KeyDown('A')
-        : t == "alt" ? b.AccessKeyPressed() : t == "dbl" ? b.DoubleClick()
-        : t == "ld" ? b.MouseDown(kLeftButton) : t == "lu" ? b.MouseUp(kLeftButton)
-        : t == "rd" ? b.MouseDown(2) : t == "ru" ? b.MouseUp(2)
-        : t == "in" ? Move(b, 50, 15) : t == "out" ? Move(b, 150, 15) : t == "tl" ? Move(b, 0, 0)
-        : t == "br" ? Move(b, kWidth, kHeight) : t == "r+" ? Move(b, kWidth + 1, 0)
-        : t == "l-" ? Move(b, -1, 5) : t == "t-" ? Move(b, 5, -1)
+        : t == "alt" ? b.AccessKeyPressed() : t == "dbl" ? b.DoubleClick() : t == "ld" ? b.MouseDown(kLeftButton)
+        : t == "lu" ? b.MouseUp(kLeftButton) : t == "rd" ? b.MouseDown(2) : t == "ru" ? b.MouseUp(2) : t == "in" ? Move(b, 50, 15)
+        : t == "out" ? Move(b, 150, 15) : t == "tl" ? Move(b, 0, 0) : t == "br" ? Move(b, kWidth, kHeight)
+        : t == "r+" ? Move(b, kWidth + 1, 0) : t == "l-" ? Move(b, -1, 5) : t == "t-" ? Move(b, 5, -1)
         : t == "def" ? b.AmbientChanged("DisplayAsDefault", true) : t == "nodef" ? b.AmbientChanged("DisplayAsDefault", false)
         : t == "other" ? b.AmbientChanged("BackColor", true) : t == "lower" ? b.AmbientChanged("displayasdefault", true)
-        : t == "rect" ? b.SetFocusRect(true) : t == "norect" ? b.SetFocusRect(false)
-        : t == "small" ? b.Resize(true) : t == "size" ? b.Resize(false) : t == "fixed" ? b.SizeCorrected()
+        : t == "rect" ? b.SetFocusRect(true) : t == "norect" ? b.SetFocusRect(false) : t == "small" ? b.Resize(true)
+        : t == "size" ? b.Resize(false) : t == "fixed" ? b.SizeCorrected()
         : (ADD_FAILURE() << "unknown step " << t, ButtonActions{});
     return Answer(a);
 }
