@@ -11,18 +11,8 @@ namespace {
 
 constexpr Colour kGrey = Rgb(224, 224, 224);
 
-TEST(Colour, ChannelsTruncateTowardZeroAndRoundHalfToEven)
+TEST(Colour, RoundsHalfToEvenAndRunsGradientsInSinglePrecision)
 {
-    // -1 (GDI's invalid colour) / 256 truncates to 0: only red is 255; -65536 gives blue 255.
-    for (auto [colour, r, g, b] : {std::tuple{Rgb(12, 34, 56), 12, 34, 56}, {-1, 255, 0, 0}, {-65536, 0, 0, 255}}) {
-        const Channels c = SplitColour(colour);
-        EXPECT_EQ((std::tuple{c.red, c.green, c.blue}), (std::tuple<double, double, double>{r, g, b})) << colour;
-    }
-    for (auto [a, b, p, q, mixed] : {std::tuple{Rgb(0, 0, 0), Rgb(224, 199, 7), 100, 50, Rgb(100, 50, 0)},
-                                     {Rgb(200, 10, 0), Rgb(224, 3, 0), 5, 5, Rgb(220, 5, 0)},
-                                     {Rgb(0, 0, 0), Rgb(224, 224, 224), 100, -32667, -3552566}}) {  // wraps
-        EXPECT_EQ(MixColour(a, b, static_cast<std::int16_t>(p), static_cast<std::int16_t>(q)), mixed) << q;
-    }
     for (auto [value, rounded] : {std::pair{0.5, 0.0}, {1.5, 2.0}, {2.5, 2.0}, {-0.5, 0.0}, {-1.5, -2.0}, {2.5000001, 3.0}, {-2.4, -2.0}}) {
         EXPECT_EQ(RoundHalfEven(value), rounded) << value;
     }
@@ -30,18 +20,15 @@ TEST(Colour, ChannelsTruncateTowardZeroAndRoundHalfToEven)
                                            {1440.0, 12.0, 120}, {1e9, 15.0, 32767}, {-1e9, 15.0, -32768}}) {
         EXPECT_EQ(TwipsToPixels(twips, perPixel), pixels) << twips;
     }
-}
-
-TEST(Colour, GradientRowsRunFromBottomToTopPerChannelInSinglePrecision)
-{
-    for (int n : {1, 7, 28}) {
-        EXPECT_EQ(GradientRowColour(Rgb(252, 252, 251), Rgb(236, 235, 230), n, 0), Rgb(236, 235, 230)) << n;
-        EXPECT_EQ(GradientRowColour(Rgb(252, 252, 251), Rgb(236, 235, 230), n, n), Rgb(252, 252, 251)) << n;
+    // Rows from the bottom colour (row 0) to the top colour (row n), per channel.
+    for (auto [top, bottom, n, i, colour] : {std::tuple{Rgb(252, 252, 251), Rgb(236, 235, 230), 1, 0, Rgb(236, 235, 230)},
+                                             {Rgb(252, 252, 251), Rgb(236, 235, 230), 7, 7, Rgb(252, 252, 251)},
+                                             {Rgb(225, 223, 156), Rgb(255, 182, 48), 28, 2, Rgb(253, 185, 56)},
+                                             {Rgb(1, 3, 5), Rgb(0, 0, 0), 2, 1, Rgb(0, 2, 2)},  // 0.5, 1.5, 2.5
+                                             // 31 / 14 * 7 is 15.499999 in single precision, 57 / 14 * 7 is 28.500002.
+                                             {Rgb(31, 57, 0), Rgb(0, 0, 0), 14, 7, Rgb(15, 29, 0)}}) {
+        EXPECT_EQ(GradientRowColour(top, bottom, n, i), colour) << n << ", " << i;
     }
-    EXPECT_EQ(GradientRowColour(Rgb(225, 223, 156), Rgb(255, 182, 48), 28, 2), Rgb(253, 185, 56));
-    EXPECT_EQ(GradientRowColour(Rgb(1, 3, 5), Rgb(0, 0, 0), 2, 1), Rgb(0, 2, 2));  // 0.5, 1.5, 2.5
-    // 31 / 14 * 7 is 15.499999 in single precision, 57 / 14 * 7 is 28.500002.
-    EXPECT_EQ(GradientRowColour(Rgb(31, 57, 0), Rgb(0, 0, 0), 14, 7), Rgb(15, 29, 0));
 }
 
 TEST(ShadowColours, MixBlackTowardTheBackgroundByOpacityThenStepOut)
@@ -49,6 +36,7 @@ TEST(ShadowColours, MixBlackTowardTheBackgroundByOpacityThenStepOut)
     EXPECT_EQ(DarkestShadow(kGrey, 100), Rgb(0, 0, 0));
     EXPECT_EQ(DarkestShadow(kGrey, 0), Rgb(200, 200, 200));
     EXPECT_EQ(DarkestShadow(Rgb(255, 99, 0), 25), Rgb(150, 0, 0));
+    EXPECT_EQ(DarkestShadow(kGrey, 32767), -3552566);  // a stored opacity far out of range wraps, no overflow
     for (int i = 0; i <= 5; ++i) EXPECT_EQ(ShadowStepColour(DarkestShadow(kGrey, 50), kGrey, 5, i), Rgb(100 + 24 * i, 100 + 24 * i, 100 + 24 * i));
 }
 
