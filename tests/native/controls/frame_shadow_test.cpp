@@ -37,7 +37,7 @@ TEST(ShadowColours, MixBlackTowardTheBackgroundByOpacityThenStepOut)
     EXPECT_EQ(DarkestShadow(kGrey, 0), Rgb(200, 200, 200));
     EXPECT_EQ(DarkestShadow(Rgb(255, 99, 0), 25), Rgb(150, 0, 0));
     EXPECT_EQ(DarkestShadow(kGrey, 32767), -3552566);  // a stored opacity far out of range wraps, no overflow
-    for (int i = 0; i <= 5; ++i) EXPECT_EQ(ShadowStepColour(DarkestShadow(kGrey, 50), kGrey, 5, i), Rgb(100 + 24 * i, 100 + 24 * i, 100 + 24 * i));
+    for (int i = 0, g = 100; i <= 5; ++i, g += 24) EXPECT_EQ(ShadowStepColour(DarkestShadow(kGrey, 50), kGrey, 5, i), Rgb(g, g, g));
 }
 
 struct MemorySurface final : PixelSurface {
@@ -69,7 +69,8 @@ TEST(SmoothShadowCorners, FillsExactBackgroundPixelsInTheRegionsWithTheRoundedAv
          {{35, 35, Rgb(1, 0, 2)}}},
         {Rgb(0, 0, 0), {{30, 30, kGrey}, {30, 29, Rgb(2, 6, 0)}}, {{30, 30, Rgb(0, 2, 0)}}},  // red 0.5 -> 0, green 1.5 -> 2
         // One unit off the background is left alone.
-        {Rgb(100, 100, 100), {{30, 30, Rgb(224, 224, 225)}, {31, 30, Rgb(225, 224, 224)}}, {{30, 30, Rgb(224, 224, 225)}, {31, 30, Rgb(225, 224, 224)}}},
+        {Rgb(100, 100, 100), {{30, 30, Rgb(224, 224, 225)}, {31, 30, Rgb(225, 224, 224)}},
+         {{30, 30, Rgb(224, 224, 225)}, {31, 30, Rgb(225, 224, 224)}}},
         // x outer, y inner: (30, 30) is filled first ((80 * 3 + 224) / 4) and feeds (30, 31).
         {Rgb(80, 80, 80), {{30, 30, kGrey}, {30, 31, kGrey}}, {{30, 30, Rgb(116, 116, 116)}, {30, 31, Rgb(89, 89, 89)}}},
     };

@@ -57,8 +57,9 @@ private:
         switch (t[0]) {
         case 'h': return std::to_string(registry->HookWindow(w));
         case 'u': return registry->UnhookWindow(w), ".";
-        case 'a': case 'b': case 'x': case 'e':
-            return registry->HookMessage(w, t[0] == 'e' ? kEveryMessage : m, t[0] == 'a' || t[0] == 'e' ? kHookAfter : t[0] == 'b' ? kHookBefore : kHookBefore | kHookAfter), ".";
+        case 'a': case 'e': return registry->HookMessage(w, t[0] == 'e' ? kEveryMessage : m, kHookAfter), ".";
+        case 'b': return registry->HookMessage(w, m, kHookBefore), ".";
+        case 'x': return registry->HookMessage(w, m, kHookBefore | kHookAfter), ".";
         case 's': {
             log.clear();
             const std::intptr_t result = Send(w, std::uint32_t(m), std::uintptr_t(std::stoi(t.substr(3))), int(chains[w].size()) - 1);

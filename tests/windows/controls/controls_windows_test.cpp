@@ -22,7 +22,7 @@ namespace {
 struct Pixel {
     int red = 0, green = 0, blue = 0;
     friend bool operator==(const Pixel&, const Pixel&) = default;
-    friend std::ostream& operator<<(std::ostream& out, const Pixel& p) { return out << "(" << p.red << ", " << p.green << ", " << p.blue << ")"; }
+    friend std::ostream& operator<<(std::ostream& o, const Pixel& p) { return o << "(" << p.red << ", " << p.green << ", " << p.blue << ")"; }
 };
 
 Pixel Grey(int level) { return {level, level, level}; }
@@ -168,7 +168,7 @@ TEST(FrameFace, EveryDrawingShowsItsColours)
 
 LRESULT Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) { return SendMessageW(window, message, wParam, lParam); }
 void Read(XpButton& button, const char* text = "") { button.ReadProperties(PropertyStore::FromText(text).value()); }
-constexpr UINT kPing = WM_APP + 7;  // a test form answers 0x5000 + wParam
+constexpr UINT kPing = WM_APP + 7;  // a test form answers this and WM_COMMAND with 0x5000 + wParam
 
 // A plain top-level window standing in for the settings dialog.
 class TestForm final : public win32::Window {
@@ -178,15 +178,13 @@ public:
         static const win32::WindowClass kClass{L"Wavorin_TestForm", 0, static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH))};
         return Window::Create(kClass, L"test form", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 20, 20, width, height, nullptr);
     }
-    int commands = 0;               // WM_COMMAND messages that reached the form
     std::function<void()> onPing;  // runs inside the form's own handling of kPing
 
 private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override
     {
-        commands += message == WM_COMMAND;
-        if (message != kPing) return Window::HandleMessage(message, wParam, lParam);
-        if (onPing) onPing();
+        if (message != kPing && message != WM_COMMAND) return Window::HandleMessage(message, wParam, lParam);
+        if (onPing && message == kPing) onPing();
         return static_cast<LRESULT>(0x5000 + wParam);
     }
 };
@@ -244,9 +242,9 @@ TEST_F(ControlWindowTest, ButtonMessagesDriveItsFaceAndEvents)
         {b, BM_CLICK, 0, 0, Face::Focused, 5, 1, false},
         {f, WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, TRUE), 0, Face::Normal, 5, 1, false},  // inactive while minimised
     };
-    for (const auto& [window, message, wParam, lParam, face, clickCount, doubleClickCount, captured] : kSteps) {
+    for (const auto& [window, message, wParam, lParam, face, clickCount, dblClickCount, captured] : kSteps) {
         Send(window, message, wParam, lParam);
-        EXPECT_EQ((std::tuple{button.State(), clicks, doubleClicks, GetCapture() == b}), (std::tuple{face, clickCount, doubleClickCount, captured}))
+        EXPECT_EQ((std::tuple{button.State(), clicks, doubleClicks, GetCapture() == b}), (std::tuple{face, clickCount, dblClickCount, captured}))
             << "after message " << std::hex << message;
     }
     EXPECT_EQ(GetFocus(), b);  // the press took the focus
@@ -318,29 +316,23 @@ TEST_F(ControlWindowTest, HooksOnOneFormComeOffInAnyOrderAndWithTheirWindows)
     ShowWindow(form.hwnd(), SW_SHOWNORMAL);  // active already: WM_ACTIVATE below activates nothing by itself
     std::array<int, 3> order{0, 1, 2};
     do {
+        std::string expected = "012", seen;
         std::array<std::unique_ptr<XpButton>, 3> buttons;
-        std::string seen;
-        for (int i = 0; i < 3; ++i) {
-            buttons[i] = Another(140 + 120 * i);
-            buttons[i]->onFormActivate = [&seen, i](std::int32_t&) { seen += std::to_string(i); };
-        }
-        std::string expected = "012";
+        for (int i = 0; i < 3; ++i) (buttons[i] = Another(140 + 120 * i))->onFormActivate = [&seen, i](std::int32_t&) { seen += char('0' + i); };
         for (int removed : order) {
             buttons[removed].reset();
-            seen.clear();
             std::erase(expected, '0' + removed);
+            seen.clear();
             Send(form.hwnd(), WM_ACTIVATE, WA_ACTIVE);
-            EXPECT_EQ(seen, expected);
-            EXPECT_EQ(Send(form.hwnd(), kPing, 4), 0x5004);
+            EXPECT_EQ((std::tuple{seen, Send(form.hwnd(), kPing, 4)}), (std::tuple{expected, LRESULT{0x5004}}));
         }
         EXPECT_EQ(GetWindowLongPtrW(form.hwnd(), GWLP_WNDPROC), original);
     } while (std::next_permutation(order.begin(), order.end()));
     ShowWindow(form.hwnd(), SW_HIDE);
 
     // A form may destroy its buttons while a message passes their hooks.
-    std::vector<std::unique_ptr<XpButton>> buttons;
-    for (int i = 0; i < 3; ++i) buttons.push_back(Another(140 + 120 * i));
-    form.onPing = [&] { buttons.clear(); };
+    std::array<std::unique_ptr<XpButton>, 3> buttons{Another(140), Another(260), Another(380)};
+    form.onPing = [&] { buttons = {}; };
     EXPECT_EQ(Send(form.hwnd(), kPing, 6), 0x5006);
     EXPECT_EQ(GetWindowLongPtrW(form.hwnd(), GWLP_WNDPROC), original);
 
@@ -375,8 +367,7 @@ TEST_F(ControlWindowTest, APanelDrawsOnEveryChangeAndHoldsChildControls)
     ASSERT_TRUE(child.Create(panel.hwnd(), 24, 112, 45, 25, L"Cmd_File"));
     Read(child);
     EXPECT_EQ(child.Form(), form.hwnd());
-    Send(panel.hwnd(), WM_COMMAND, MAKEWPARAM(5, BN_CLICKED), reinterpret_cast<LPARAM>(child.hwnd()));
-    EXPECT_EQ(form.commands, 1);
+    EXPECT_EQ(Send(panel.hwnd(), WM_COMMAND, 5, reinterpret_cast<LPARAM>(child.hwnd())), 0x5005);
 
     panel.ReadProperties(PropertyStore{});
     MoveWindow(panel.hwnd(), 12, 12, 200, 100, TRUE);  // redrawn at the new size
