@@ -62,15 +62,12 @@ int DifferencesOnScreen(HWND window, const RetainedImage& image)
 }
 
 // One row of a drawing's table: these points show this colour.
-struct Shows {
-    std::vector<POINT> points;
-    Pixel colour;
-};
+using Shows = std::pair<std::vector<POINT>, Pixel>;
 
 void ExpectShows(const RetainedImage& image, const std::vector<Shows>& table, const std::string& what)
 {
-    for (const Shows& row : table) {
-        for (POINT p : row.points) EXPECT_EQ(PixelAt(image, p.x, p.y), row.colour) << what << " at " << p.x << ", " << p.y;
+    for (const auto& [points, colour] : table) {
+        for (POINT p : points) EXPECT_EQ(PixelAt(image, p.x, p.y), colour) << what << " at " << p.x << ", " << p.y;
     }
 }
 
@@ -219,7 +216,6 @@ protected:
 
 TEST_F(ControlWindowTest, ButtonMessagesDriveItsFaceAndEvents)
 {
-    EXPECT_TRUE(button.Behaviour().SuppressDraw());  // nothing is drawn until the properties are read
     Read(button);
     const HWND b = button.hwnd(), f = form.hwnd();
     const LPARAM in = MAKELPARAM(50, 15), out = MAKELPARAM(-20, 15);
