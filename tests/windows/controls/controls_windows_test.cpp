@@ -82,8 +82,9 @@ std::vector<Shows> Outline(Pixel border, Pixel edge, Pixel outer, Pixel inner, s
         for (POINT p : base) all.insert(all.end(), {p, {112 - p.x, p.y}, {p.x, 32 - p.y}, {112 - p.x, 32 - p.y}});
         return all;
     };
-    rows.insert(rows.end(), {{{{3, 0}, {109, 0}, {56, 32}, {0, 3}, {0, 29}, {112, 16}}, border}, {mirrored({{0, 1}, {1, 0}}), outer},
-                             {mirrored({{0, 2}, {2, 0}}), edge}, {mirrored({{1, 1}}), inner}, {mirrored({{0, 0}}), {1, 2, 3}}});
+    const std::vector<POINT> lines{{3, 0}, {56, 0}, {109, 0}, {3, 32}, {56, 32}, {109, 32}, {0, 3}, {0, 16}, {0, 29}, {112, 3}, {112, 16}, {112, 29}};
+    rows.insert(rows.end(), {{lines, border}, {mirrored({{0, 1}, {1, 0}}), outer}, {mirrored({{0, 2}, {2, 0}}), edge},
+                             {mirrored({{1, 1}}), inner}, {mirrored({{0, 0}}), {1, 2, 3}}});
     return rows;
 }
 
