@@ -84,7 +84,7 @@ TEST(HookRegistry, AnswersEachScriptAsTheRulesSay)
 {
     const std::pair<const char*, const char*> kScripts[] = {
         // Chosen messages reach the client before or after the window; a before call changes what the window sees.
-        {"h1 s1A5 a1A b1B a1A s1A1 s1B2 s1C3", "0 wA5=10 . . . wA1-A10=10 +B2wB9=11 wC3=12"},
+        {"h1 s1A5 a1A b1B a1A s1A1 s1B2 s1C3 a1C s1C3", "0 wA5=10 . . . wA1-A10=10 +B2wB9=11 wC3=12 . wC3-C12=12"},
         {"h1 e1 a1C s1B4 s1C4", "0 . . wB4-B11=11 wC4-C12=12"},  // every message, also after naming one
         // Records are found from the top; free ones are reused, a refused window's record stays free.
         {"u1 a1A n h1 h2 f2 f1 f0", ". . 0 0 1 1 0 -1"},
