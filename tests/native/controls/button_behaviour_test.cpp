@@ -11,8 +11,7 @@
 namespace wavorin::controls {
 namespace {
 
-constexpr float kWidth = 113;
-constexpr float kHeight = 33;
+constexpr float kWidth = 113, kHeight = 33;
 
 // What one notification answered: a digit per face drawn, C click, W double click, M mouse
 // move, + / - form activated / deactivated, T track the pointer, < > focus moves, P pending
@@ -22,18 +21,10 @@ constexpr float kHeight = 33;
 std::string Answer(const ButtonActions& actions)
 {
     std::string out;
-    for (const ButtonAction& action : actions) {
-        switch (action.kind) {
-        case ButtonAction::Kind::Draw: out += std::to_string(static_cast<int>(action.face)); break;
-        case ButtonAction::Kind::Click: out += 'C'; break;
-        case ButtonAction::Kind::DoubleClick: out += 'W'; break;
-        case ButtonAction::Kind::MouseMove: out += 'M'; break;
-        case ButtonAction::Kind::FormActivate: out += action.formState == 1 ? '+' : '-'; break;
-        case ButtonAction::Kind::TrackMouseLeave: out += 'T'; break;
-        case ButtonAction::Kind::FocusPrevious: out += '<'; break;
-        case ButtonAction::Kind::FocusNext: out += '>'; break;
-        case ButtonAction::Kind::ProcessPendingEvents: out += 'P'; break;
-        }
+    using K = ButtonAction::Kind;
+    for (const ButtonAction& a : actions) {
+        out += a.kind == K::Draw ? char('0' + static_cast<int>(a.face))
+             : a.kind == K::FormActivate ? "-+"[a.formState == 1] : ".CWM.T<>P"[static_cast<int>(a.kind)];
     }
     return out.empty() ? "." : out;
 }
@@ -41,9 +32,9 @@ std::string Answer(const ButtonActions& actions)
 std::string Flags(const ButtonBehaviour& b)
 {
     std::string out = std::to_string(static_cast<int>(b.State()));
-    const bool flags[] = {b.Hover(),     b.Focused(),     b.Pressed(),    b.SpaceDown(),   b.MouseIsDown(),
+    const bool flags[] = {b.Hover(), b.Focused(), b.Pressed(), b.SpaceDown(), b.MouseIsDown(),
                           b.DefaultLook(), b.FormActive(), b.SuppressDraw(), !b.FocusRect()};
-    for (int i = 0; i < 9; ++i) if (flags[i]) out += "hfpsmdazx"[i];
+    for (int i = 0; i < 9; ++i) out += flags[i] ? std::string(1, "hfpsmdazx"[i]) : "";
     return out;
 }
 
@@ -53,23 +44,20 @@ std::string Step(ButtonBehaviour& b, const std::string& t)
 {
     if (t == "?") return Flags(b);
     if (t == "ready") return b.SetEnabled(true), b.PropertiesRead(), Answer(b.ParentActivated());
-    const ButtonActions a = t == "on" ? b.SetEnabled(true) : t == "off" ? b.SetEnabled(false)
-        : t == "read" ? b.PropertiesRead() : t == "redraw" ? b.Redraw()
-        : t == "act" ? b.ParentActivated() : t == "deact" ? b.ParentDeactivated() : t == "leave" ? b.MouseLeft()
-        : t == "focus" ? b.GotFocus() : t == "blur" ? b.LostFocus()
+    const ButtonActions a = t == "on" ? b.SetEnabled(true) : t == "off" ? b.SetEnabled(false) : t == "read" ? b.PropertiesRead()
+        : t == "redraw" ? b.Redraw() : t == "act" ? b.ParentActivated() : t == "deact" ? b.ParentDeactivated()
+        : t == "leave" ? b.MouseLeft() : t == "focus" ? b.GotFocus() : t == "blur" ? b.LostFocus()
         : t == "sp" ? b.KeyDown(kKeySpace) : t == "^sp" ? b.KeyUp(kKeySpace) : t == "enter" ? b.KeyDown(kKeyEnter)
         : t == "^enter" ? b.KeyUp(kKeyEnter) : t == "left" ? b.KeyDown(kKeyLeft) : t == "up" ? b.KeyDown(kKeyUp)
         : t == "right" ? b.KeyDown(kKeyRight) : t == "down" ? b.KeyDown(kKeyDown) : t == "key" ? b.KeyDown('A')
-        : t == "alt" ? b.AccessKeyPressed() : t == "dbl" ? b.DoubleClick()
-        : t == "ld" ? b.MouseDown(kLeftButton) : t == "lu" ? b.MouseUp(kLeftButton)
-        : t == "rd" ? b.MouseDown(2) : t == "ru" ? b.MouseUp(2)
-        : t == "in" ? Move(b, 50, 15) : t == "out" ? Move(b, 150, 15) : t == "tl" ? Move(b, 0, 0)
-        : t == "br" ? Move(b, kWidth, kHeight) : t == "r+" ? Move(b, kWidth + 1, 0)
-        : t == "l-" ? Move(b, -1, 5) : t == "t-" ? Move(b, 5, -1)
+        : t == "alt" ? b.AccessKeyPressed() : t == "dbl" ? b.DoubleClick() : t == "ld" ? b.MouseDown(kLeftButton)
+        : t == "lu" ? b.MouseUp(kLeftButton) : t == "rd" ? b.MouseDown(2) : t == "ru" ? b.MouseUp(2) : t == "in" ? Move(b, 50, 15)
+        : t == "out" ? Move(b, 150, 15) : t == "tl" ? Move(b, 0, 0) : t == "br" ? Move(b, kWidth, kHeight)
+        : t == "r+" ? Move(b, kWidth + 1, 0) : t == "l-" ? Move(b, -1, 5) : t == "t-" ? Move(b, 5, -1)
         : t == "def" ? b.AmbientChanged("DisplayAsDefault", true) : t == "nodef" ? b.AmbientChanged("DisplayAsDefault", false)
         : t == "other" ? b.AmbientChanged("BackColor", true) : t == "lower" ? b.AmbientChanged("displayasdefault", true)
-        : t == "rect" ? b.SetFocusRect(true) : t == "norect" ? b.SetFocusRect(false)
-        : t == "small" ? b.Resize(true) : t == "size" ? b.Resize(false) : t == "fixed" ? b.SizeCorrected()
+        : t == "rect" ? b.SetFocusRect(true) : t == "norect" ? b.SetFocusRect(false) : t == "small" ? b.Resize(true)
+        : t == "size" ? b.Resize(false) : t == "fixed" ? b.SizeCorrected()
         : (ADD_FAILURE() << "unknown step " << t, ButtonActions{});
     return Answer(a);
 }
@@ -82,13 +70,10 @@ std::string Play(ButtonBehaviour& button, const std::string& script)
     return out;
 }
 
-struct Scenario {
-    const char* setup;  // "ready": enabled, properties read, form active
-    const char* steps;
-    const char* answers;
-};
-
-constexpr Scenario kScenarios[] = {
+// {setup ("ready": enabled, properties read, form active), steps, answers}
+constexpr struct {
+    const char *setup, *steps, *answers;
+} kScenarios[] = {
     // Drawing waits for the properties (or Enabled); the flags follow all the same.
     {"", "redraw focus ? read ?", ". . 0fz 0 0f"},
     {"", "on ? read", "1 1 1"},
@@ -135,16 +120,12 @@ constexpr Scenario kScenarios[] = {
 
 TEST(ButtonBehaviour, AnswersEachScriptAsTheRulesSay)
 {
-    for (const Scenario& s : kScenarios) {
+    for (const auto& s : kScenarios) {
         ButtonBehaviour button;
         Play(button, s.setup);
         EXPECT_EQ(Play(button, s.steps), s.answers) << "after \"" << s.setup << "\": " << s.steps;
     }
-}
-
-TEST(ButtonBehaviour, MouseMoveCarriesItsArguments)
-{
-    ButtonBehaviour button;
+    ButtonBehaviour button;  // the MouseMove event carries the pointer's arguments
     Play(button, "ready");
     const MouseArgs mouse{kLeftButton, 3, 12.5f, 7};
     EXPECT_EQ(button.MouseMove(mouse, kWidth, kHeight).back().mouse, mouse);
