@@ -1,7 +1,6 @@
-// Any bytes as a snapshot file: the reader must refuse or accept them without reading past
-// what it read, and what it accepts must be a picture the writer can store again unchanged.
+// Any bytes as a snapshot file: the reader refuses them or accepts them without reading past
+// what it read, and what it accepts the writer stores again unchanged.
 
-#include <cstddef>
 #include <cstdint>
 #include <sstream>
 #include <string>
@@ -11,36 +10,28 @@
 
 using namespace wavorin::snapshot;
 
-namespace {
-
-void Check(bool condition)
-{
-    if (!condition) __builtin_trap();
-}
-
-ReadResult ReadBytes(const std::uint8_t* data, std::size_t size)
+static ReadResult ReadBytes(const std::uint8_t* data, std::size_t size)
 {
     std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
     return ReadBmp(in);
 }
 
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const ReadResult read = ReadBytes(data, size);
+    const Picture& p = read.picture;
     if (read.status != ReadStatus::Loaded) {
-        Check(read.picture.pixels.empty());
+        if (!p.pixels.empty()) __builtin_trap();
         return 0;
     }
-    const Picture& picture = read.picture;
-    Check(picture.width > 0 && picture.width <= kMaxSide && picture.height > 0 && picture.height <= kMaxSide);
-    Check(picture.pixels.size() == *RowStride(picture.width) * static_cast<std::size_t>(picture.height));
-    Check(picture.pixels.size() + kFileHeaderSize + kFieldsNeeded <= size);  // pixels come from the input
-
-    const auto stored = EncodeBmp(picture);
-    Check(stored.has_value());
+    if (p.width < 1 || p.width > kMaxSide || p.height < 1 || p.height > kMaxSide ||
+        p.pixels.size() != *RowStride(p.width) * std::size_t(p.height) ||
+        p.pixels.size() + kFileHeaderSize + kFieldsNeeded > size) {  // pixels come from the input
+        __builtin_trap();
+    }
+    const auto stored = EncodeBmp(p);
+    if (!stored) __builtin_trap();
     const ReadResult again = ReadBytes(stored->data(), stored->size());
-    Check(again.status == ReadStatus::Loaded && again.picture.pixels == picture.pixels);
+    if (again.status != ReadStatus::Loaded || again.picture.pixels != p.pixels) __builtin_trap();
     return 0;
 }

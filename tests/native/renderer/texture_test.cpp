@@ -1,11 +1,6 @@
-// The texture holder against a real GL (OSMesa): what it creates, what it releases, and the
-// picture a file becomes, read back through a quad drawn with it.
+// The texture holder and its mipmap builders: which builder a context's own description
+// allows, when a chain is complete, and pictures of any size drawn upright through either.
 
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <fstream>
-#include <optional>
 #include <vector>
 
 #include "renderer/Texture.h"
@@ -14,119 +9,42 @@
 namespace wavorin::renderer {
 namespace {
 
-using snapshot::Picture;
-using snapshot::Rgb;
-using testing::TempFile;
+using namespace testing;
+constexpr auto Gl = MipmapBuilder::GeneratedByGl;
+constexpr auto Glu = MipmapBuilder::Glu;
 
-// Blocks of distinct colours, a grid of 4 x 4, so a picture upside down, mirrored or sheared
-// row by row shows the wrong colour in some block.
-Rgb BlockColour(int column, int row)
+TEST(MipmapBuilderFor, TheContextMustVouchForGenerationAndForTheSides)
 {
-    return {std::uint8_t(40 + column * 60), std::uint8_t(40 + row * 60), std::uint8_t(column == row ? 230 : 20)};
-}
-
-Picture Blocks(int width, int height)
-{
-    Picture picture = snapshot::MakePicture(width, height);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) snapshot::SetPixel(picture, x, y, BlockColour(x * 4 / width, y * 4 / height));
-    }
-    return picture;
-}
-
-GLint TextureInteger(GLenum what)
-{
-    GLint value = -1;
-    if (what == GL_TEXTURE_WIDTH) glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, what, &value);
-    else if (what == GL_TEXTURE_BINDING_2D) glGetIntegerv(what, &value);
-    else glGetTexParameteriv(GL_TEXTURE_2D, what, &value);
-    return value;
-}
-
-class TextureTest : public ::testing::Test {
-protected:
-    OffscreenGl gl{256, 192};
-    void SetUp() override { ASSERT_TRUE(gl.Ok()); }
-};
-
-TEST_F(TextureTest, HoldsAtMostOneBoundRepeatingMipmappedTexture)
-{
-    std::optional<Texture> texture(std::in_place);
-    EXPECT_FALSE(texture->OwnsTexture());
-    const std::string longPath(100, 'x');
-    ASSERT_TRUE(texture->Create(longPath.c_str()));
-    EXPECT_EQ(std::string(texture->Name()), longPath.substr(0, 63));
-    const GLuint first = texture->GlName();
-    EXPECT_TRUE(glIsTexture(first));
-    for (auto [parameter, value] : {std::pair{GL_TEXTURE_BINDING_2D, GLint(first)}, std::pair{GL_TEXTURE_WRAP_S, GL_REPEAT},
-                                    std::pair{GL_TEXTURE_WRAP_T, GL_REPEAT}, std::pair{GL_TEXTURE_MAG_FILTER, GL_LINEAR},
-                                    std::pair{GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_NEAREST}}) {
-        EXPECT_EQ(TextureInteger(parameter), value) << parameter;
-    }
-    texture->Create("second");  // the first one goes
-    EXPECT_FALSE(glIsTexture(first));
-    const GLuint second = texture->GlName();
-    texture->Release();
-    EXPECT_FALSE(texture->OwnsTexture());
-    EXPECT_FALSE(glIsTexture(second));
-    texture->Release();  // owning nothing, it does nothing
-    texture->Create("scoped");
-    const GLuint scoped = texture->GlName();
-    ASSERT_TRUE(glIsTexture(scoped));
-    texture.reset();  // the destructor releases it
-    EXPECT_FALSE(glIsTexture(scoped));
-}
-
-TEST_F(TextureTest, UnusableFilesLeaveTheNewTextureBoundWithoutAnImage)
-{
-    TempFile thirteen("thirteen.alo"), notBmp("not-bmp.alo"), eightBit("eight-bit.alo"), empty("empty.alo");
-    std::ofstream(thirteen.path(), std::ios::binary) << "BM34567890123";
-    std::ofstream(notBmp.path(), std::ios::binary) << std::string(200, 'Z');
-    testing::WriteSnapshot(eightBit, Blocks(8, 8));
-    testing::WriteSnapshot(empty, Blocks(4, 4));
-    std::fstream(eightBit.path(), std::ios::binary | std::ios::in | std::ios::out).seekp(28).put(8);
-    std::fstream(empty.path(), std::ios::binary | std::ios::in | std::ios::out).seekp(22).write("\0\0\0\0", 4);  // height 0
-    const std::pair<std::string, bool> rows[] = {{"/nonexistent/Zelvane2.alo", false}, {thirteen.str(), false},
-                                                 {notBmp.str(), false}, {eightBit.str(), false}, {empty.str(), true}};
-    for (const auto& [path, loads] : rows) {
-        Texture texture;
-        EXPECT_EQ(texture.LoadBmp(path.c_str()), loads) << path;
-        EXPECT_TRUE(texture.OwnsTexture()) << path;
-        EXPECT_EQ(TextureInteger(GL_TEXTURE_BINDING_2D), GLint(texture.GlName())) << path;
-        EXPECT_EQ(TextureInteger(GL_TEXTURE_WIDTH), 0) << path;
-        if (loads) EXPECT_EQ(texture.Height(), 0);
+    const char* npot = "GL_EXT_bgra GL_ARB_texture_non_power_of_two";
+    const struct {
+        const char *version, *extensions;
+        int maxSize, width, height;
+        MipmapBuilder expected;
+    } rows[] = {
+        {"4.5 (Compatibility Profile) Mesa 22.3.6", npot, 16384, 1920, 1080, Gl},
+        {"2.1 ATI-1.2", "GL_EXT_bgra", 8192, 1920, 1080, Glu},  // GL 2.0 without the extension
+        {"2.1 ATI-1.2", "GL_EXT_bgra", 8192, 1024, 512, Gl},    // sides that are powers of two
+        {"1.4", "GL_ARB_texture_non_power_of_two_x", 8192, 1000, 512, Glu},
+        {"1.4", npot, 8192, 1000, 512, Gl},
+        {"1.3", npot, 8192, 1920, 1080, Glu},  // no generation before 1.4
+        {"1.3", "GL_SGIS_generate_mipmap GL_ARB_texture_non_power_of_two", 8192, 1920, 1080, Gl},
+        {"1.3", "GL_SGIS_generate_mipmap_extra", 8192, 256, 256, Glu},
+        {"14.0", npot, 16384, 1920, 1080, Gl},
+        {"OpenGL ES 3.2", npot, 16384, 1920, 1080, Glu},
+        {"4.", npot, 16384, 1920, 1080, Glu},
+        {"99999999999.1", npot, 16384, 1920, 1080, Glu},
+        {"4.5", npot, 4096, 7680, 4320, Glu},  // larger than the context takes
+        {"4.5", npot, 4096, 4096, 4096, Gl},
+        {"4.5", npot, 4096, 0, 768, Glu},
+        {"4.5", npot, 4096, 1024, 0, Glu},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(MipmapBuilderFor({row.version, row.extensions, row.maxSize}, row.width, row.height), row.expected)
+            << row.version << " [" << row.extensions << "] " << row.width << "x" << row.height;
     }
 }
 
-TEST_F(TextureTest, PicturesOfAnySizeLoadUprightWithoutShear)
-{
-    // Odd widths pad every row; 1024 x 768 is not a power of two on either builder's path.
-    for (auto [width, height] : {std::pair{127, 61}, std::pair{1024, 768}, std::pair{37, 35}, std::pair{128, 128}}) {
-        TempFile file("blocks.alo");
-        testing::WriteSnapshot(file, Blocks(width, height));
-        for (MipmapBuilder builder : {MipmapBuilder::Glu, MipmapBuilder::GeneratedByGl}) {
-            Texture texture;
-            texture.ForceBuilder(builder);
-            ASSERT_TRUE(texture.LoadBmp(file.str().c_str()));
-            EXPECT_EQ(texture.Width(), width);
-            EXPECT_EQ(texture.Height(), height);
-            EXPECT_EQ(texture.Builder(), builder);
-            // GLU rescales to powers of two; the context's own chain keeps the picture's sides.
-            if (builder == MipmapBuilder::GeneratedByGl) EXPECT_TRUE(MipmapChainComplete(width, height));
-            testing::DrawTextureOverViewport();
-            const Picture drawn = gl.Read();
-            for (int row = 0; row < 4; ++row) {  // the colour at the centre of each block is the block's own
-                for (int column = 0; column < 4; ++column) {
-                    const Rgb c = snapshot::PixelAt(drawn, (2 * column + 1) * drawn.width / 8, (2 * row + 1) * drawn.height / 8);
-                    EXPECT_LE(testing::Difference(c, BlockColour(column, row)), 6)
-                        << width << "x" << height << " builder " << int(builder) << " block " << column << "," << row << " is " << c;
-                }
-            }
-        }
-    }
-}
-
-TEST_F(TextureTest, AChainIsCompleteOnlyDownToOnePixel)
+TEST_F(GlTest, AMipmapChainIsCompleteOnlyDownToOnePixel)
 {
     // Wide and tall: one side reaches 1 before the other and stays there.
     for (auto [wide, high] : {std::pair{64, 4}, std::pair{4, 64}}) {
@@ -140,6 +58,39 @@ TEST_F(TextureTest, AChainIsCompleteOnlyDownToOnePixel)
         EXPECT_TRUE(MipmapChainComplete(wide, high)) << wide << "x" << high;
         EXPECT_FALSE(MipmapChainComplete(wide * 2, high)) << wide << "x" << high;
     }
+}
+
+// Quarters of four colours: a picture upside down, mirrored, sheared row by row or with red
+// and blue swapped shows a wrong colour at some quarter's centre. Odd widths pad every row;
+// 1024 x 768 is not a power of two on either builder's path.
+TEST_F(GlTest, PicturesOfAnySizeLoadUprightThroughEitherBuilder)
+{
+    static constexpr Rgb kQuarters[2][2] = {{{200, 40, 20}, {20, 200, 40}}, {{40, 20, 200}, {220, 220, 60}}};
+    for (const auto& [width, height] : {std::pair{127, 61}, std::pair{37, 35}, std::pair{1024, 768}}) {
+        TempFile file("quarters.alo");
+        ASSERT_TRUE(snapshot::WriteBmpFile(file.path, Filled(width, height, [w = width, h = height](int x, int y) { return kQuarters[y * 2 / h][x * 2 / w]; })));
+        for (MipmapBuilder builder : {Glu, Gl}) {
+            GLuint name = 0;
+            {
+                Texture texture;
+                texture.ForceBuilder(builder);
+                ASSERT_TRUE(texture.LoadBmp(file.path.c_str()));
+                EXPECT_EQ(texture.Builder(), builder);
+                name = texture.GlName();
+                glEnable(GL_TEXTURE_2D);  // over the whole viewport, modulated by plain white
+                glBegin(GL_QUADS);
+                for (auto [s, t] : {std::pair{0, 0}, std::pair{1, 0}, std::pair{1, 1}, std::pair{0, 1}}) {
+                    glTexCoord2i(s, t);
+                    glVertex2i(2 * s - 1, 2 * t - 1);
+                }
+                glEnd();
+                ExpectPixels(gl.Read(), {{80, 60, kQuarters[0][0]}, {240, 60, kQuarters[0][1]}, {80, 180, kQuarters[1][0]}, {240, 180, kQuarters[1][1]}},
+                             (std::to_string(width) + "x" + std::to_string(height) + " builder " + std::to_string(int(builder))).c_str());
+            }
+            EXPECT_FALSE(glIsTexture(name));  // the holder deletes its texture
+        }
+    }
+    EXPECT_FALSE(Texture().LoadBmp("/nonexistent/Zelvane2.alo"));
 }
 
 }  // namespace
