@@ -30,17 +30,14 @@ struct Lookup {
 TEST(IniText, Lookups)
 {
     const Lookup lookups[] = {
-        {"[SeCtIoN]\nwIdTh=1\n", "section", "WIDTH", "1"},
         {"[S]\n\x83\x41=1\n", "S", "\x83\x61", ""},                // ア is no ヂ: trail bytes compare exactly
-        {"[S]\n\x83\x41x=1\n", "s", "\x83\x41X", "1"},             // the letter after a pair still folds
+        {"[SeCtIoN]\n\x83\x41wIdTh=1\n", "section", "\x83\x41WIDTH", "1"},  // ASCII case folds, after a pair too
         {"[\x83\x5D]\nk=1\n", "\x83\x5D", "k", "1"},               // ゾ ends in 0x5D, no ']'
-        {"[a\x83\x5D\nk=1\n", "a\x83\x5D", "k", ""},
         {"[S]\na=1\n[T]\nb=2\n[s]\nb=3\n", "S", "b", ""},          // a later [s] is never read
         {"[S]\nk=1\nK=2\n", "S", "k", "1"},
         {"[S]\n  k  \nk=2\n", "S", "k", ""},                       // no '=': found, without value
         {"k=0\n[S]\nk=1\n", "", "k", ""},                          // blank names find nothing
         {"k=0\n[S]\n", "S", "k", ""},
-        {"[S]\n[T]\nk=1\n", "S", "k", ""},
         {"  [ S ] junk \nk=1\n", "S", "k", "1"},
         {"[a]b]c\nk=1\n", "a]b", "k", "1"},                        // the last ']' closes
         {"[S]\n[k=1\n", "S", "[k", "1"},                           // '[' without ']' is a key line
@@ -54,11 +51,9 @@ TEST(IniText, Lookups)
         {"[S]\nk=\"\"v\"\"\n", "S", "k", "\"v\""},
         {"[S]\r\na=1\r\nb=2\r\n", "S", "b", "2"},
         {"[S]\ra=1\rb=2\n", "S", "a", "1"},
-        {"[S]\n\n\r\n\r\rb=2", "S", "b", "2"},
         {"\xEF\xBB\xBF[S]\nk=1", "S", "k", "1"},                   // UTF-8 mark skipped
         {"\xEF\xBB[S]\nk=1", "S", "k", ""},
-        {"[S]\nk\x82\nk=2\n", "S", "k", "2"},                      // a lone lead byte keeps the LF
-        {"[S]\nk=\x82\nj=3\n", "S", "k", "\x82"},
+        {"[S]\nk=\x82\nj=3\n", "S", "k", "\x82"},                   // a lone lead byte keeps the LF
         {"[S]\nk=" + std::string(300, 'x'), "S", "k", x255},
         {"[S]\nk=" + x254 + a + "\n", "S", "k", x254},             // あ would end at byte 256
         {"[S]\nk=" + x253 + a + "\n", "S", "k", x253 + a},
@@ -109,28 +104,15 @@ TEST(IniText, Writes)
         SCOPED_TRACE(testing::PrintToString(w.before) + " " + w.section + "/" + w.key);
         EXPECT_EQ(SetString(w.before, w.section, w.key, w.value), w.after);
     }
-    const Write refused[] = {
-        {"", "S\r", "k", "v"}, {"", "S", "k\n", "v"}, {"", "S", "k", "v\rx=1"}, {"", "S\0T"s, "k", "v"},
-        {"", "S", "k", "v\0"s}, {"", " \t", "k", "v"}, {"", "S", "\x1A", "v"}, {"", "S", "a=b", "v"},
-        {"", "S", " [k", "v"}, {"", "a]b", "k", "v"}, {"", "ab\x82", "k", "v"}};  // a lone lead byte would eat ']'
-    for (const Write& w : refused) {
-        EXPECT_FALSE(CanWrite(w.section, w.key, w.value)) << testing::PrintToString(w.section + "/" + w.key);
-        EXPECT_EQ(SetString("[S]\r\nk=1\r\n", w.section, w.key, w.value), std::nullopt);
+    const std::string refused[][3] = {
+        {"S\r", "k", "v"}, {"S", "k\n", "v"}, {"S", "k", "v\rx=1"}, {"S\0T"s, "k", "v"}, {"S", "k", "v\0"s},
+        {" \t", "k", "v"}, {"S", "\x1A", "v"}, {"S", "a=b", "v"}, {"S", " [k", "v"}, {"a]b", "k", "v"},
+        {"ab\x82", "k", "v"}};  // a lone lead byte would eat the ']'
+    for (const auto& [section, key, value] : refused) {
+        EXPECT_FALSE(CanWrite(section, key, value)) << testing::PrintToString(section + "/" + key + "=" + value);
+        EXPECT_EQ(SetString("[S]\r\nk=1\r\n", section, key, value), std::nullopt);
     }
     EXPECT_EQ(SetString(u"[S]\n", u"S", u"k", u"v\0"s), std::nullopt);
-}
-
-TEST(IniText, WhatIsWrittenReadsBackAndRewritesToTheSame)
-{
-    for (const std::string text : {"", "x=1\n[s]\nk\n[S]\nk=2\n", "\xEF\xBB\xBF;c\r[S]\rk=1", "[S]\n\x83\x41=1\n"}) {
-        for (const std::string value : {"v", "", "  padded  ", "\"quoted\"", "=;[x]", "\x83\x5D\x82"}) {
-            SCOPED_TRACE(testing::PrintToString(text) + " <- " + testing::PrintToString(value));
-            const auto written = SetString(text, "s", "K", value);
-            ASSERT_TRUE(written);
-            EXPECT_EQ(GetString(*written, "S", "k"), GetString("[x]\nk=" + value + "\n", "x", "k"));
-            EXPECT_EQ(SetString(*written, "S", "k", value), written);
-        }
-    }
 }
 
 TEST(IniText, Utf16FilesDecodeInEitherByteOrder)
