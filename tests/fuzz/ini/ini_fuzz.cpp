@@ -22,22 +22,10 @@ using namespace wavorin::ini;
 
 template <typename Unit>
 using Text = std::basic_string<Unit>;
-template <typename Unit>
-using View = std::basic_string_view<Unit>;
 
 void Require(bool holds, const char* what)
 {
-    if (holds) return;
-    std::fprintf(stderr, "invariant broken: %s\n", what);
-    std::abort();
-}
-
-std::string_view TakeField(std::string_view& input)
-{
-    const std::size_t end = input.find('\0');
-    const std::string_view field = input.substr(0, end);
-    input = end == std::string_view::npos ? std::string_view() : input.substr(end + 1);
-    return field;
+    if (!holds) std::fprintf(stderr, "invariant broken: %s\n", what), std::abort();
 }
 
 // Bytes above 0x7F widen to units above 0xFF7F: still text of every kind.
@@ -45,7 +33,7 @@ template <typename Unit>
 Text<Unit> Widened(std::string_view bytes) { return Text<Unit>(bytes.begin(), bytes.end()); }
 
 template <typename Unit>
-void Check(View<Unit> text, View<Unit> section, View<Unit> key, View<Unit> value)
+void Check(const Text<Unit>& text, const Text<Unit>& section, const Text<Unit>& key, const Text<Unit>& value)
 {
     const Text<Unit> read = GetString(text, section, key);
     Require(read.find(Unit(0)) == Text<Unit>::npos, "a value ends at a NUL");
@@ -56,9 +44,9 @@ void Check(View<Unit> text, View<Unit> section, View<Unit> key, View<Unit> value
     const auto written = SetString(text, section, key, value);
     Require(written.has_value() == CanWrite(section, key, value), "SetString refuses exactly what CanWrite does");
     if (!written) return;
-    const View<Unit> after(*written);
-    const Text<Unit> alone = Widened<Unit>("[x]\nk=") + Text<Unit>(value) + Widened<Unit>("\n");
-    Require(GetString(after, section, key) == GetString(View<Unit>(alone), Widened<Unit>("x"), Widened<Unit>("k")),
+    const Text<Unit>& after = *written;
+    Require(GetString(after, section, key) ==
+                GetString(Widened<Unit>("[x]\nk=") + value + Widened<Unit>("\n"), Widened<Unit>("x"), Widened<Unit>("k")),
             "the value reads back as from a file holding only it");
     Require(SetString(after, section, key, value) == written, "writing the same value again changes nothing");
     // What the write removed lies between the common prefix and suffix: never a line break.
@@ -67,11 +55,11 @@ void Check(View<Unit> text, View<Unit> section, View<Unit> key, View<Unit> value
     while (suffix < text.size() - prefix && suffix < after.size() - prefix &&
            text[text.size() - 1 - suffix] == after[after.size() - 1 - suffix])
         ++suffix;
-    Require(text.substr(prefix, text.size() - prefix - suffix).find_first_of(Widened<Unit>("\r\n")) == View<Unit>::npos,
+    Require(text.substr(prefix, text.size() - prefix - suffix).find_first_of(Widened<Unit>("\r\n")) == Text<Unit>::npos,
             "no line of the old text is lost or split");
-    const Text<Unit> otherSection = Text<Unit>(section) + Unit('x'), otherKey = Text<Unit>(key) + Unit('x');
-    Require(GetString(after, View<Unit>(otherSection), key) == GetString(text, View<Unit>(otherSection), key) &&
-                GetString(after, section, View<Unit>(otherKey)) == GetString(text, section, View<Unit>(otherKey)),
+    const Text<Unit> otherSection = section + Unit('x'), otherKey = key + Unit('x');
+    Require(GetString(after, otherSection, key) == GetString(text, otherSection, key) &&
+                GetString(after, section, otherKey) == GetString(text, section, otherKey),
             "other sections and keys kept");
 }
 
@@ -80,8 +68,12 @@ void Check(View<Unit> text, View<Unit> section, View<Unit> key, View<Unit> value
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     std::string_view input(reinterpret_cast<const char*>(data), size);
-    const std::string_view section = TakeField(input), key = TakeField(input), value = TakeField(input);
-    Check<char>(input, section, key, value);
+    std::string section, key, value;
+    for (std::string* field : {&section, &key, &value}) {
+        *field = input.substr(0, input.find('\0'));
+        input = input.size() > field->size() ? input.substr(field->size() + 1) : std::string_view();
+    }
+    Check<char>(std::string(input), section, key, value);
     for (const std::string_view mark : {"\xFF\xFE", "\xFE\xFF"}) {
         const std::string file = std::string(mark) + std::string(input);
         const FileEncoding encoding = EncodingOf(file);
@@ -89,7 +81,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::u16string wide = Utf16TextOf(file, encoding);
         Require(Utf16FileOf(wide, encoding) == file.substr(0, file.size() & ~std::size_t{1}),
                 "a UTF-16 file is written back as it was read, but for an odd last byte");
-        Check<char16_t>(wide, Widened<char16_t>(section), Widened<char16_t>(key), Widened<char16_t>(value));
+        Check(wide, Widened<char16_t>(section), Widened<char16_t>(key), Widened<char16_t>(value));
     }
     return 0;
 }

@@ -9,11 +9,9 @@
 #include <sddl.h>
 
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 #include <string>
 #include <thread>
-#include <vector>
 
 #include "common/ini/FileBytes.h"
 #include "common/ini/IniFile.h"
@@ -26,82 +24,53 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class IniReplace : public testing::Test {
-protected:
-    void SetUp() override { fs::create_directories(folder_); }
-    void TearDown() override
-    {
-        SetFileAttributesW(file_.c_str(), FILE_ATTRIBUTE_NORMAL);
-        fs::remove_all(folder_);
-    }
-    // The file is alone in its folder: no temporary file was left behind.
-    void ExpectAlone() const { EXPECT_EQ(std::distance(fs::directory_iterator(folder_), {}), 1); }
-    // Opened as another program reading it would: reading and writing shared, deleting not.
-    HANDLE Hold() const
-    {
-        return CreateFileW(file_.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
-                           nullptr);
-    }
-    static std::vector<unsigned char> AccessOf(const fs::path& file)
-    {
-        DWORD needed = 0;
-        GetFileSecurityW(file.c_str(), DACL_SECURITY_INFORMATION, nullptr, 0, &needed);
-        std::vector<unsigned char> descriptor(needed);
-        if (needed) GetFileSecurityW(file.c_str(), DACL_SECURITY_INFORMATION, descriptor.data(), needed, &needed);
-        return descriptor;
-    }
-
-    const fs::path folder_ = fs::temp_directory_path() / ("wavorin_ini_replace_" + std::to_string(GetCurrentProcessId()));
-    const fs::path file_ = folder_ / "Wavorin.ini";
-};
-
-TEST_F(IniReplace, FirstWriteThenReplacementKeepingAttributesAndAccess)
+std::string AccessOf(const fs::path& file)
 {
-    ASSERT_TRUE(WriteString(file_, "S", "k", "1"));
-    ExpectAlone();
-    const std::vector<unsigned char> fresh = AccessOf(file_);
-    PSECURITY_DESCRIPTOR everyone = nullptr;  // full access for everyone: no new file gets that
-    ASSERT_TRUE(ConvertStringSecurityDescriptorToSecurityDescriptorW(L"D:(A;;FA;;;WD)", SDDL_REVISION_1, &everyone,
-                                                                     nullptr));
-    ASSERT_TRUE(SetFileSecurityW(file_.c_str(), DACL_SECURITY_INFORMATION, everyone));
-    LocalFree(everyone);
-    const std::vector<unsigned char> access = AccessOf(file_);
-    ASSERT_NE(access, fresh);
-    const DWORD kept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
-    ASSERT_TRUE(SetFileAttributesW(file_.c_str(), kept));
-
-    ASSERT_TRUE(WriteString(file_, "S", "k", "2"));
-    EXPECT_EQ(ReadString(file_, "S", "k"), "2");
-    EXPECT_EQ(GetFileAttributesW(file_.c_str()) & kept, kept);
-    EXPECT_EQ(AccessOf(file_), access);
-    ExpectAlone();
+    DWORD needed = 0;
+    GetFileSecurityW(file.c_str(), DACL_SECURITY_INFORMATION, nullptr, 0, &needed);
+    std::string descriptor(needed, '\0');
+    GetFileSecurityW(file.c_str(), DACL_SECURITY_INFORMATION, descriptor.data(), needed, &needed);
+    return descriptor;
 }
 
-TEST_F(IniReplace, WaitsForAProgramThatHoldsTheFileThenGivesUp)
+TEST(IniReplace, KeepsAttributesAndAccessWaitsForAHolderAndLeavesNothingBehind)
 {
-    ASSERT_TRUE(WriteString(file_, "S", "k", "1"));
-    HANDLE holder = Hold();
+    const fs::path folder = fs::temp_directory_path() / ("wavorin_ini_replace_" + std::to_string(GetCurrentProcessId()));
+    const fs::path file = folder / "Wavorin.ini";
+    fs::create_directories(folder);
+    const auto alone = [&] { return std::distance(fs::directory_iterator(folder), {}) == 1; };  // no file of ours left
+    ASSERT_TRUE(WriteString(file, "S", "k", "1"));
+    EXPECT_TRUE(alone());
+    const auto fresh = AccessOf(file);
+    PSECURITY_DESCRIPTOR everyone = nullptr;  // full access for everyone: no new file gets that
+    ASSERT_TRUE(ConvertStringSecurityDescriptorToSecurityDescriptorW(L"D:(A;;FA;;;WD)", SDDL_REVISION_1, &everyone, nullptr));
+    ASSERT_TRUE(SetFileSecurityW(file.c_str(), DACL_SECURITY_INFORMATION, everyone));
+    LocalFree(everyone);
+    const auto access = AccessOf(file);
+    ASSERT_NE(access, fresh);
+    const DWORD kept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+    ASSERT_TRUE(SetFileAttributesW(file.c_str(), kept));
+    ASSERT_TRUE(WriteString(file, "S", "k", "2"));
+    EXPECT_EQ(GetFileAttributesW(file.c_str()) & kept, kept);
+    EXPECT_EQ(AccessOf(file), access);
+
+    // Another program reading the file, sharing reading and writing but not deleting.
+    const auto hold = [&] {
+        return CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+    };
+    HANDLE holder = hold();
     int pauses = 0;
-    EXPECT_TRUE(ReplaceFileAtomically(file_, "[S]\r\nk=2\r\n", [&] {
+    EXPECT_TRUE(ReplaceFileAtomically(file, "[S]\r\nk=3\r\n", [&] {
         if (++pauses == 2) CloseHandle(holder);  // let go during the second pause
     }));
     EXPECT_EQ(pauses, 2);
-    EXPECT_EQ(ReadString(file_, "S", "k"), "2");
-
-    holder = Hold();
-    pauses = 0;
-    EXPECT_FALSE(ReplaceFileAtomically(file_, "[S]\r\nk=3\r\n", [&] { ++pauses; }));
-    EXPECT_EQ(pauses, kReplaceAttempts - 1);
+    holder = hold();
+    EXPECT_FALSE(ReplaceFileAtomically(file, "[S]\r\nk=4\r\n", [&] { ++pauses; }));
+    EXPECT_EQ(pauses, 2 + kReplaceAttempts - 1);
     CloseHandle(holder);
-    EXPECT_EQ(ReadString(file_, "S", "k"), "2");
-    ExpectAlone();
-    // Held without sharing: it reads as missing and is not written.
-    const HANDLE locked = CreateFileW(file_.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(locked, INVALID_HANDLE_VALUE);
-    EXPECT_EQ(ReadInt(file_, "S", "k", 7), 7);
-    EXPECT_FALSE(WriteString(file_, "S", "k", "4"));
-    CloseHandle(locked);
-    EXPECT_EQ(ReadString(file_, "S", "k"), "2");
+    EXPECT_EQ(ReadString(file, "S", "k"), "3");
+    EXPECT_TRUE(alone());
+    fs::remove_all(folder);
 }
 
 TEST(SettingsDialogSave, FailureIsToldAndTheDialogStaysOpen)
@@ -112,15 +81,12 @@ TEST(SettingsDialogSave, FailureIsToldAndTheDialogStaysOpen)
     ASSERT_NE(lock, INVALID_HANDLE_VALUE);
     host::dialog::SettingsDialog dialog(host::MusicSettings{});
     ASSERT_TRUE(dialog.Create());
-    std::wstring told;
+    std::wstring told(512, L'\0');
     HWND owner = nullptr;
     std::thread user([&] {  // waits for the message as a user would, reads it and presses OK
         HWND box = nullptr;
         for (int look = 0; look < 500 && !(box = FindWindowW(L"#32770", host::kProgramTitle)); ++look) Sleep(20);
-        if (!box) return;
-        wchar_t text[512] = {};
-        GetDlgItemTextW(box, 0xFFFF, text, 512);
-        told = text;
+        told.resize(static_cast<std::size_t>(GetDlgItemTextW(box, 0xFFFF, told.data(), 512)));
         owner = GetWindow(box, GW_OWNER);
         PostMessageW(box, WM_COMMAND, IDOK, 0);
     });
