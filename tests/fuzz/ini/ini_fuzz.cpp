@@ -1,8 +1,7 @@
 // Fuzzes the settings text reader and writer. Input layout: section NUL key NUL value NUL
 // text (missing fields are empty), so hand-made corpus files stay readable. The text is
-// checked twice: as CP932 bytes, and as the UTF-16 file a byte order mark in front of it
-// would make (odd sizes and lone surrogates included), with the names and values widened
-// unit for byte.
+// checked as CP932 bytes, and as the UTF-16 file a byte order mark in front of it makes
+// (odd sizes and lone surrogates included), names and values widened.
 
 #include <cstddef>
 #include <cstdint>
@@ -23,101 +22,45 @@ using namespace wavorin::ini;
 
 template <typename Unit>
 using Text = std::basic_string<Unit>;
-template <typename Unit>
-using View = std::basic_string_view<Unit>;
 
 void Require(bool holds, const char* what)
 {
-    if (holds) return;
-    std::fprintf(stderr, "invariant broken: %s\n", what);
-    std::abort();
+    if (!holds) std::fprintf(stderr, "invariant broken: %s\n", what), std::abort();
 }
 
-std::string_view TakeField(std::string_view& input)
-{
-    const std::size_t end = input.find('\0');
-    const std::string_view field = input.substr(0, end);
-    input = end == std::string_view::npos ? std::string_view() : input.substr(end + 1);
-    return field;
-}
+// Bytes above 0x7F widen to units above 0xFF7F: still text of every kind.
+template <typename Unit>
+Text<Unit> Widened(std::string_view bytes) { return Text<Unit>(bytes.begin(), bytes.end()); }
 
 template <typename Unit>
-Text<Unit> Widened(std::string_view bytes)
+void Check(const Text<Unit>& text, const Text<Unit>& section, const Text<Unit>& key, const Text<Unit>& value)
 {
-    Text<Unit> text;
-    for (const char byte : bytes) text += static_cast<Unit>(static_cast<unsigned char>(byte));
-    return text;
-}
-
-void CheckRead(std::string_view text, std::string_view section, std::string_view key)
-{
-    const std::string value = GetString(text, section, key);
-    Require(value.size() <= kMaxValueBytes, "a value fits GetPrivateProfileString's 256-byte buffer");
-    Require(cp932::CutAtCharBoundary(value, kMaxValueBytes) == value, "a value never ends in half a character");
-    Require(GetInt(text, section, key, -7) == (value.empty() ? -7 : LeadingInteger(value)), "GetInt reads GetString");
-}
-
-void CheckRead(std::u16string_view text, std::u16string_view section, std::u16string_view key)
-{
-    const std::u16string value = GetString(text, section, key);
-    Require(value.find(u'\0') == std::u16string::npos, "a value ends at a NUL");
-    Require(value.empty() || text.find(value) != std::u16string_view::npos, "a value is a piece of the text");
-}
-
-// The units of text that the write removed: everything between the longest common
-// prefix and the longest common suffix of the two texts.
-template <typename Unit>
-View<Unit> RemovedUnits(View<Unit> before, View<Unit> after)
-{
-    std::size_t prefix = 0;
-    while (prefix < before.size() && prefix < after.size() && before[prefix] == after[prefix]) ++prefix;
-    std::size_t suffix = 0;
-    while (suffix < before.size() - prefix && suffix < after.size() - prefix &&
-           before[before.size() - 1 - suffix] == after[after.size() - 1 - suffix])
-        ++suffix;
-    return before.substr(prefix, before.size() - prefix - suffix);
-}
-
-template <typename Unit>
-void CheckWrite(View<Unit> text, View<Unit> section, View<Unit> key, View<Unit> value)
-{
+    const Text<Unit> read = GetString(text, section, key);
+    Require(read.find(Unit(0)) == Text<Unit>::npos, "a value ends at a NUL");
+    if constexpr (sizeof(Unit) == 1) {
+        Require(cp932::CutAtCharBoundary(read, kMaxValueBytes) == read, "a value fits 255 bytes, whole characters");
+        Require(GetInt(text, section, key, -7) == (read.empty() ? -7 : LeadingInteger(read)), "GetInt reads GetString");
+    }
     const auto written = SetString(text, section, key, value);
     Require(written.has_value() == CanWrite(section, key, value), "SetString refuses exactly what CanWrite does");
     if (!written) return;
-
-    const Text<Unit> alone = Widened<Unit>("[x]\nk=") + Text<Unit>(value) + Widened<Unit>("\n");
-    const Text<Unit> x = Widened<Unit>("x");
-    const Text<Unit> k = Widened<Unit>("k");
-    Require(GetString(View<Unit>(*written), section, key) == GetString(View<Unit>(alone), View<Unit>(x), View<Unit>(k)),
-            "the value reads back as it would from a file holding only it");
-    Require(SetString(View<Unit>(*written), section, key, value) == written,
-            "writing the same value again changes nothing");
-    Require(RemovedUnits(text, View<Unit>(*written)).find_first_of(Widened<Unit>("\r\n")) == View<Unit>::npos,
+    const Text<Unit>& after = *written;
+    Require(GetString(after, section, key) ==
+                GetString(Widened<Unit>("[x]\nk=") + value + Widened<Unit>("\n"), Widened<Unit>("x"), Widened<Unit>("k")),
+            "the value reads back as from a file holding only it");
+    Require(SetString(after, section, key, value) == written, "writing the same value again changes nothing");
+    // What the write removed lies between the common prefix and suffix: never a line break.
+    std::size_t prefix = 0, suffix = 0;
+    while (prefix < text.size() && prefix < after.size() && text[prefix] == after[prefix]) ++prefix;
+    while (suffix < text.size() - prefix && suffix < after.size() - prefix &&
+           text[text.size() - 1 - suffix] == after[after.size() - 1 - suffix])
+        ++suffix;
+    Require(text.substr(prefix, text.size() - prefix - suffix).find_first_of(Widened<Unit>("\r\n")) == Text<Unit>::npos,
             "no line of the old text is lost or split");
-
-    const Text<Unit> otherSection = Text<Unit>(section) + x;
-    const Text<Unit> otherKey = Text<Unit>(key) + x;
-    Require(GetString(View<Unit>(*written), View<Unit>(otherSection), key) ==
-                GetString(text, View<Unit>(otherSection), key),
-            "other sections kept");
-    Require(GetString(View<Unit>(*written), section, View<Unit>(otherKey)) == GetString(text, section, View<Unit>(otherKey)),
-            "other keys kept");
-}
-
-void CheckUtf16File(std::string_view text, std::string_view section, std::string_view key, std::string_view value)
-{
-    for (const std::string_view mark : {std::string_view("\xFF\xFE"), std::string_view("\xFE\xFF")}) {
-        const std::string file = std::string(mark) + std::string(text);
-        const FileEncoding encoding = EncodingOf(file);
-        Require(encoding != FileEncoding::Ansi, "a byte order mark makes the file UTF-16");
-        const std::u16string wide = Utf16TextOf(file, encoding);
-        Require(Utf16FileOf(wide, encoding) == file.substr(0, file.size() & ~std::size_t{1}),
-                "a UTF-16 file is written back as it was read, but for an odd last byte");
-        const std::u16string wideSection = Widened<char16_t>(section);
-        const std::u16string wideKey = Widened<char16_t>(key);
-        CheckRead(wide, wideSection, wideKey);
-        CheckWrite<char16_t>(wide, wideSection, wideKey, Widened<char16_t>(value));
-    }
+    const Text<Unit> otherSection = section + Unit('x'), otherKey = key + Unit('x');
+    Require(GetString(after, otherSection, key) == GetString(text, otherSection, key) &&
+                GetString(after, section, otherKey) == GetString(text, section, otherKey),
+            "other sections and keys kept");
 }
 
 }  // namespace
@@ -125,13 +68,20 @@ void CheckUtf16File(std::string_view text, std::string_view section, std::string
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     std::string_view input(reinterpret_cast<const char*>(data), size);
-    const std::string_view section = TakeField(input);
-    const std::string_view key = TakeField(input);
-    const std::string_view value = TakeField(input);
-    const std::string_view text = input;
-
-    CheckRead(text, section, key);
-    CheckWrite<char>(text, section, key, value);
-    CheckUtf16File(text, section, key, value);
+    std::string section, key, value;
+    for (std::string* field : {&section, &key, &value}) {
+        *field = input.substr(0, input.find('\0'));
+        input = input.size() > field->size() ? input.substr(field->size() + 1) : std::string_view();
+    }
+    Check<char>(std::string(input), section, key, value);
+    for (const std::string_view mark : {"\xFF\xFE", "\xFE\xFF"}) {
+        const std::string file = std::string(mark) + std::string(input);
+        const FileEncoding encoding = EncodingOf(file);
+        Require(encoding != FileEncoding::Ansi, "a byte order mark makes the file UTF-16");
+        const std::u16string wide = Utf16TextOf(file, encoding);
+        Require(Utf16FileOf(wide, encoding) == file.substr(0, file.size() & ~std::size_t{1}),
+                "a UTF-16 file is written back as it was read, but for an odd last byte");
+        Check(wide, Widened<char16_t>(section), Widened<char16_t>(key), Widened<char16_t>(value));
+    }
     return 0;
 }

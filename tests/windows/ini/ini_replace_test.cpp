@@ -1,0 +1,104 @@
+// Replacing the settings file on Windows: a first write moves the new file in, a
+// replacement keeps the old file's attributes and access list, another program holding the
+// file is waited for a while, and a replacement that fails leaves no file of ours behind.
+// Also what the settings dialog does when its file cannot be written.
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <sddl.h>
+
+#include <filesystem>
+#include <iterator>
+#include <string>
+#include <thread>
+
+#include "common/ini/FileBytes.h"
+#include "common/ini/IniFile.h"
+#include "host/dialog/SettingsDialog.h"
+#include "host/startup/Titles.h"
+#include "host/win32/SettingsFile.h"
+
+namespace wavorin::ini {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string AccessOf(const fs::path& file)
+{
+    DWORD needed = 0;
+    GetFileSecurityW(file.c_str(), DACL_SECURITY_INFORMATION, nullptr, 0, &needed);
+    std::string descriptor(needed, '\0');
+    GetFileSecurityW(file.c_str(), DACL_SECURITY_INFORMATION, descriptor.data(), needed, &needed);
+    return descriptor;
+}
+
+TEST(IniReplace, KeepsAttributesAndAccessWaitsForAHolderAndLeavesNothingBehind)
+{
+    const fs::path folder = fs::temp_directory_path() / ("wavorin_ini_replace_" + std::to_string(GetCurrentProcessId()));
+    const fs::path file = folder / "Wavorin.ini";
+    fs::create_directories(folder);
+    const auto alone = [&] { return std::distance(fs::directory_iterator(folder), {}) == 1; };  // no file of ours left
+    ASSERT_TRUE(WriteString(file, "S", "k", "1"));
+    EXPECT_TRUE(alone());
+    const auto fresh = AccessOf(file);
+    PSECURITY_DESCRIPTOR everyone = nullptr;  // full access for everyone: no new file gets that
+    ASSERT_TRUE(ConvertStringSecurityDescriptorToSecurityDescriptorW(L"D:(A;;FA;;;WD)", SDDL_REVISION_1, &everyone, nullptr));
+    ASSERT_TRUE(SetFileSecurityW(file.c_str(), DACL_SECURITY_INFORMATION, everyone));
+    LocalFree(everyone);
+    const auto access = AccessOf(file);
+    ASSERT_NE(access, fresh);
+    const DWORD kept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+    ASSERT_TRUE(SetFileAttributesW(file.c_str(), kept));
+    ASSERT_TRUE(WriteString(file, "S", "k", "2"));
+    EXPECT_EQ(GetFileAttributesW(file.c_str()) & kept, kept);
+    EXPECT_EQ(AccessOf(file), access);
+
+    // Another program reading the file, sharing reading and writing but not deleting.
+    const auto hold = [&] {
+        return CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+    };
+    HANDLE holder = hold();
+    int pauses = 0;
+    EXPECT_TRUE(ReplaceFileAtomically(file, "[S]\r\nk=3\r\n", [&] {
+        if (++pauses == 2) CloseHandle(holder);  // let go during the second pause
+    }));
+    EXPECT_EQ(pauses, 2);
+    holder = hold();
+    EXPECT_FALSE(ReplaceFileAtomically(file, "[S]\r\nk=4\r\n", [&] { ++pauses; }));
+    EXPECT_EQ(pauses, 2 + kReplaceAttempts - 1);
+    CloseHandle(holder);
+    EXPECT_EQ(ReadString(file, "S", "k"), "3");
+    EXPECT_TRUE(alone());
+    fs::remove_all(folder);
+}
+
+TEST(SettingsDialogSave, FailureIsToldAndTheDialogStaysOpen)
+{
+    CreateDirectoryW(host::kWorkDirectory, nullptr);
+    const bool existed = GetFileAttributesW(host::kSettingsFile) != INVALID_FILE_ATTRIBUTES;
+    const HANDLE lock = CreateFileW(host::kSettingsFile, GENERIC_READ, 0, nullptr, OPEN_ALWAYS, 0, nullptr);
+    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+    host::dialog::SettingsDialog dialog(host::MusicSettings{});
+    ASSERT_TRUE(dialog.Create());
+    std::wstring told(512, L'\0');
+    HWND owner = nullptr;
+    std::thread user([&] {  // waits for the message as a user would, reads it and presses OK
+        HWND box = nullptr;
+        for (int look = 0; look < 500 && !(box = FindWindowW(L"#32770", host::kProgramTitle)); ++look) Sleep(20);
+        told.resize(static_cast<std::size_t>(GetDlgItemTextW(box, 0xFFFF, told.data(), 512)));
+        owner = GetWindow(box, GW_OWNER);
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+    });
+    SendMessageW(FindWindowExW(dialog.hwnd(), nullptr, nullptr, L"設定"), BM_CLICK, 0, 0);
+    user.join();
+    for (MSG message; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) DispatchMessageW(&message);
+    EXPECT_NE(told.find(L"設定を保存できませんでした。"), std::wstring::npos) << testing::PrintToString(told);
+    EXPECT_EQ(owner, dialog.hwnd());
+    EXPECT_TRUE(IsWindow(dialog.hwnd()) && IsWindowVisible(dialog.hwnd()));
+    CloseHandle(lock);
+    if (!existed) DeleteFileW(host::kSettingsFile);
+}
+
+}  // namespace
+}  // namespace wavorin::ini
