@@ -9,9 +9,9 @@ e2e_setup "$1"
 e2e_install dialog "$2" "$build/tests/dialog_probe.exe"
 ini=$drive_c/vetsu_temp/Wavorin.ini
 key_kind=$'BGM\x8b\xe6\x95\xaa' key_repeat=$'BGM\xd8\xcb\xdf\xb0\xc4' key_file=$'BGM\xcc\xa7\xb2\xd9'
-settings() { printf '[Section]\r\n%s=%s\r\n%s=%s\r\n%s=%s\r\n' "$key_kind" "$1" "$key_repeat" "$2" "$key_file" "$3" >"$ini"; }
-value() { { grep -a "^$1=" "$ini" || true; } | head -n1 | cut -d= -f2- | tr -d '\r'; }
-stored() { [ "$(value "$1")" = "$2" ] || fail "$3: stored '$(value "$1")', expected '$2'"; }
+settings() { printf '[Section]\r\n%s=%s\r\n%s=%s\r\n%s=%s\r\n' "$key_kind" "$1" "$key_repeat" "$2" "$key_file" "$3"; }
+# stored WHAT KIND REPEAT FILE: the settings file holds these values, as "設定" writes them.
+stored() { cmp -s "$ini" <(settings "${@:2}") || fail "$1: the settings file holds $(cat -v "$ini")"; }
 probe() { wine_run 'C:\wavorin_e2e\dialog\dialog_probe.exe' "$1" 2>/dev/null | tr -d '\r'; }
 reads() { [ "$(probe "$1")" = "$2" ]; }
 expect() { wait_until 100 reads "$1" "$2" || { fail "$1 is '$(probe "$1")', expected '$2'"; return 1; }; }
@@ -32,8 +32,15 @@ closed() {
   wait_until 100 gone "$host" || { fail "$1: the dialog did not close"; stop "$host"; }
   wait "$host" || fail "$1: exit code $?"
 }
+# save WHAT: Tab from the focused control reaches "設定", Space there saves and closes.
+save() {
+  keys key Tab
+  expect focus 設定
+  keys key space
+  closed "$1"
+}
 
-settings 1 0 ''
+settings 1 0 '' >"$ini"
 open_dialog
 expect focus repeat
 for step in Tab:設定 Tab:ｷｬﾝｾﾙ Tab:repeat shift+Tab:ｷｬﾝｾﾙ shift+Tab:設定 shift+Tab:repeat; do
@@ -42,14 +49,10 @@ for step in Tab:設定 Tab:ｷｬﾝｾﾙ Tab:repeat shift+Tab:ｷｬﾝｾﾙ 
 done
 keys type 0012.0000
 expect text 0012.0000
-keys key Tab
-expect focus 設定
-keys key space
-closed keyboard
-stored "$key_kind" 1 keyboard
-stored "$key_repeat" 12 keyboard
+save keyboard
+stored keyboard 1 12 ''
 
-settings 1 4 ''
+settings 1 4 '' >"$ini"
 open_dialog
 click 70 110  # "MP3、WAV"
 click 58 136  # "..."
@@ -59,16 +62,10 @@ xdotool windowfocus --sync "$chooser" type --delay 30 'C:\wavorin_e2e\dialog\ton
 expect text 'C:\wavorin_e2e\dialog\tone.mp3'
 xdotool windowfocus --sync "$chooser" key Return
 expect focus ...  # back where it was when the chooser closed
-keys key Tab
-expect focus 設定
-keys key space
-closed file
-stored "$key_kind" 2 file
-stored "$key_repeat" 4 file
-stored "$key_file" 'C:\wavorin_e2e\dialog\tone.mp3' file
+save file
+stored file 2 4 'C:\wavorin_e2e\dialog\tone.mp3'
 
-settings 2 3 'C:\wavorin_e2e\dialog\tone.mp3'
-cp "$ini" "$2/before.ini"
+settings 2 3 'C:\wavorin_e2e\dialog\tone.mp3' >"$ini"
 for leave in 'click 316 208' 'keys key Escape' 'keys key alt+F4'; do
   open_dialog
   click 60 70   # "音楽CD": the repeat box takes typing
@@ -78,6 +75,6 @@ for leave in 'click 316 208' 'keys key Escape' 'keys key alt+F4'; do
   expect text 38
   $leave
   closed "$leave"
-  cmp -s "$ini" "$2/before.ini" || fail "$leave: the settings file changed"
+  stored "$leave" 2 3 'C:\wavorin_e2e\dialog\tone.mp3'
 done
 e2e_finish "settings dialog behaved as expected"

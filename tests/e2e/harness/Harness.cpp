@@ -116,33 +116,12 @@ void KillRenderer()
     WaitForSingleObject(renderer.get(), 10000);
 }
 
-TestWindow::TestWindow(const wchar_t* title, DWORD style, RECT area, std::function<void(HDC)> paint)
-    : paint_(std::move(paint))
+win32::UniqueWindow OpenWindow(const wchar_t* title, DWORD style, RECT area)
 {
-    static const ATOM windowClass = [] {
-        WNDCLASSW description{};
-        description.lpfnWndProc = &TestWindow::Procedure;
-        description.hInstance = GetModuleHandleW(nullptr);
-        description.hbrBackground = static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH));
-        description.lpszClassName = L"WavorinTestWindow";
-        return RegisterClassW(&description);
-    }();
-    window_.reset(CreateWindowExW(0, MAKEINTATOM(windowClass), title, style, area.left, area.top,
-                                  area.right - area.left, area.bottom - area.top, nullptr, nullptr,
-                                  GetModuleHandleW(nullptr), this));
-    WaitUntil([] { return true; }, 0ms);  // its first messages
-}
-
-LRESULT CALLBACK TestWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message == WM_NCCREATE) {
-        SetWindowLongPtrW(window, GWLP_USERDATA, LONG_PTR(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
-    }
-    const auto* self = reinterpret_cast<TestWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (message != WM_PAINT || !self || !self->paint_) return DefWindowProcW(window, message, wParam, lParam);
-    win32::PaintScope paint(window);
-    self->paint_(paint.dc());
-    return 0;
+    win32::UniqueWindow window(CreateWindowExW(0, L"STATIC", title, style, area.left, area.top, area.right - area.left,
+                                               area.bottom - area.top, nullptr, nullptr, nullptr, nullptr));
+    UpdateWindow(window.get());
+    return window;
 }
 
 }  // namespace wavorin::e2e

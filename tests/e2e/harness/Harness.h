@@ -76,18 +76,8 @@ protected:
     void TearDown() override { KillRenderer(); }
 };
 
-// A window owned by the test (a desktop to photograph, a preview pane, a window whose title
-// another program looks for), painted by `paint` if given.
-class TestWindow {
-public:
-    TestWindow(const wchar_t* title, DWORD style, RECT area = {40, 40, 50, 50}, std::function<void(HDC)> paint = {});
-    HWND hwnd() const { return window_.get(); }
-    void Destroy() { window_.reset(); }
-
-private:
-    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    std::function<void(HDC)> paint_;
-    win32::UniqueWindow window_;
-};
+// A plain window of the test's own: a desktop to photograph, a preview pane, a window whose
+// title another program looks for.
+win32::UniqueWindow OpenWindow(const wchar_t* title, DWORD style, RECT area = {40, 40, 50, 50});
 
 }  // namespace wavorin::e2e

@@ -59,14 +59,6 @@ bool IsBuiltInRing(const snapshot::Picture& picture)
     return false;
 }
 
-void Mouse(DWORD flags, int x = 0, int y = 0)
-{
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi = {x, y, 0, flags, 0, 0};
-    SendInput(1, &input, sizeof input);
-}
-
 // Esc to the renderer, again each second until its window is gone (on a busy machine the
 // first may come before the renderer has the keyboard); then the host's exit code.
 std::optional<DWORD> EndWithEsc(HWND renderer, Process& host)
@@ -84,8 +76,8 @@ TEST_F(RunTest, PhotographsTheScreenShowsTheMovingSceneOverItAndEndsWithEscOnly)
     auto previousRing = fs::file_time_type::min();
     for (int variant : {0, 1}) {  // a second run writes both files anew
         SCOPED_TRACE(variant);
-        TestWindow desktop(L"desktop", WS_POPUP | WS_VISIBLE, {0, 0, kWidth, kHeight},
-                           [variant](HDC dc) { PaintDesktop(variant, dc); });
+        const auto desktop = OpenWindow(L"desktop", WS_POPUP | WS_VISIBLE, {0, 0, kWidth, kHeight});
+        PaintDesktop(variant, win32::WindowDc(desktop.get()).get());
         ASSERT_TRUE(WaitUntil([&] { return PixelsUnlikeDesktop(*host::CaptureScreen(kWidth, kHeight), variant) == 0; }, 20s));
         Process host(install.Host(), L"/s");
         HWND run = WaitForWindow(kRunTitle, 20s);
@@ -120,9 +112,13 @@ TEST_F(RunTest, PhotographsTheScreenShowsTheMovingSceneOverItAndEndsWithEscOnly)
         for (WORD key : {WORD('A'), WORD(VK_SPACE), WORD(VK_RETURN), WORD(VK_F1), WORD(VK_SHIFT)}) {
             ASSERT_TRUE(TypeKey(renderer, key));
         }
-        for (int step = 1; step <= 4; ++step) Mouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, step * 12000, step * 9000);
-        for (DWORD button : {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP}) {
-            Mouse(button);
+        for (DWORD flags : {MOUSEEVENTF_MOVE, MOUSEEVENTF_MOVE, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP,
+                            MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP}) {
+            INPUT input{};
+            input.type = INPUT_MOUSE;
+            input.mi.dx = input.mi.dy = 150;
+            input.mi.dwFlags = flags;
+            SendInput(1, &input, sizeof input);
         }
         SendMessageW(run, WM_ENDSESSION, FALSE, 0);
         EXPECT_FALSE(host.WaitForExit(2s).has_value());

@@ -41,8 +41,7 @@ TEST_P(StartupTest, DoesWhatTheCommandLineAsksAndEndsWithExitCode0)
 {
     const Start& row = GetParam();
     Install install(row.renderer);
-    std::optional<TestWindow> open;
-    if (row.openWindow) open.emplace(row.openWindow, WS_POPUP);
+    const auto open = row.openWindow ? OpenWindow(row.openWindow, WS_POPUP) : win32::UniqueWindow();
     Process host(install.Host(), row.arguments);
     if (row.message) {
         HWND box = WaitForWindow(L"Wavorin (ScreenSaver)", 20s);
@@ -78,16 +77,16 @@ class PreviewTest : public E2eTest, public ::testing::WithParamInterface<const w
 TEST_P(PreviewTest, EmbedsIntoThePaneAndEndsWithIt)
 {
     Install install(Renderer::Missing);  // a preview does not look for it
-    TestWindow pane(L"Preview pane", WS_POPUP | WS_VISIBLE, {0, 0, 152, 112});
-    Process host(install.Host(), GetParam() + std::to_wstring(reinterpret_cast<std::uintptr_t>(pane.hwnd())));
+    auto pane = OpenWindow(L"Preview pane", WS_POPUP | WS_VISIBLE, {0, 0, 152, 112});
+    Process host(install.Host(), GetParam() + std::to_wstring(reinterpret_cast<std::uintptr_t>(pane.get())));
     EXPECT_TRUE(WaitUntil(
         [&] {
-            HWND preview = FindWindowExW(pane.hwnd(), nullptr, nullptr, L"Preview Window");
+            HWND preview = FindWindowExW(pane.get(), nullptr, nullptr, L"Preview Window");
             return preview && IsWindowVisible(preview);
         },
         20s));
     EXPECT_FALSE(std::filesystem::exists(kWorkDirectory));
-    pane.Destroy();
+    pane.reset();
     EXPECT_EQ(host.WaitForExit(20s), 0u);
 }
 
