@@ -27,10 +27,7 @@ e2e_install() {
 start() { wine_run "$@" >/dev/null 2>"${trace:-/dev/null}" & host=$! && started+=("$host"); }
 gone() { ! kill -0 "$1" 2>/dev/null; }
 # wait_until TENTHS COMMAND...: until COMMAND succeeds, tried every tenth of a second.
-wait_until() {
-  for _ in $(seq "$1"); do "${@:2}" && return 0; sleep 0.1; done
-  return 1
-}
+wait_until() { for _ in $(seq "$1"); do "${@:2}" && return 0; sleep 0.1; done; return 1; }
 window_named() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1 | grep .; }
 # shown: the renderer's window once it shows, or nothing once the host has ended.
 shown() { gone "$host" || window_named '^Zelvane_VC$'; }
@@ -42,7 +39,4 @@ end_with_esc() {
   wait "$host" || fail "$1: exit code $?"
 }
 fail() { echo "FAILED: $*"; failures=$((failures + 1)); }
-e2e_finish() {
-  [ $failures = 0 ] && echo "$1"
-  exit $((failures > 0))
-}
+e2e_finish() { [ $failures = 0 ] && echo "$1"; exit $((failures > 0)); }

@@ -18,12 +18,6 @@ Install::Install(Renderer renderer)
     if (renderer == Renderer::Placeholder) std::ofstream(folder_ / L"Wavorin.dll") << "not a renderer\n";
 }
 
-Install::~Install()
-{
-    std::error_code ignored;
-    fs::remove_all(folder_, ignored);
-}
-
 Process::Process(const fs::path& program, std::wstring_view arguments)
 {
     std::wstring commandLine = L"\"" + program.wstring() + L"\"";
@@ -92,13 +86,6 @@ bool ShareInputWith(HWND windowOfOtherThread)
     return thread != 0 && AttachThreadInput(GetCurrentThreadId(), thread, TRUE);
 }
 
-int CursorCount()
-{
-    const int count = ShowCursor(TRUE) - 1;
-    ShowCursor(FALSE);
-    return count;
-}
-
 std::string SettingsValue(const char* key)
 {
     char value[256] = {};
@@ -110,10 +97,7 @@ void KillRenderer()
 {
     DWORD id = 0;
     if (HWND window = FindWindowW(nullptr, kRendererTitle)) GetWindowThreadProcessId(window, &id);
-    win32::UniqueHandle renderer(id ? OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id) : nullptr);
-    if (!renderer) return;
-    TerminateProcess(renderer.get(), 1);
-    WaitForSingleObject(renderer.get(), 10000);
+    Process renderer(OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, id));
 }
 
 win32::UniqueWindow OpenWindow(const wchar_t* title, DWORD style, RECT area)

@@ -5,12 +5,9 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <chrono>
 #include <filesystem>
 #include <functional>
 #include <optional>
-#include <string>
-#include <string_view>
 
 #include "host/win32/Handles.h"
 
@@ -29,18 +26,19 @@ class Install {
 public:
     enum class Renderer { Missing, Placeholder, Real };
     explicit Install(Renderer renderer);
-    ~Install();
+    ~Install() { std::error_code ignored; std::filesystem::remove_all(folder_, ignored); }
     std::filesystem::path Host() const { return folder_ / L"Wavorin.scr"; }
 
 private:
     std::filesystem::path folder_ = L"C:\\wavorin_e2e\\host";
 };
 
-// A program started as the system starts a screensaver: "<program>" arguments. Killed if
-// still running at the end.
+// A program started as the system starts a screensaver, "<program>" arguments, or one
+// already running; killed if still running at the end.
 class Process {
 public:
     Process(const std::filesystem::path& program, std::wstring_view arguments);
+    explicit Process(HANDLE process) : process_(process) {}
     ~Process();
     bool Running() const { return process_ && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT; }
     // The exit code, or nothing while it still runs after `timeout`.
@@ -62,7 +60,7 @@ bool TypeKey(HWND window, WORD key);
 // The cursor's display count as another program's thread sees it: once this thread's input
 // is attached to that one's, the count is shared, and stays readable after that thread ends.
 bool ShareInputWith(HWND windowOfOtherThread);
-int CursorCount();  // below 0: hidden
+inline int CursorCount() { return ShowCursor(FALSE), ShowCursor(TRUE); }  // below 0: hidden
 
 // A value of the settings file's section, read with the platform's profile function.
 std::string SettingsValue(const char* key);

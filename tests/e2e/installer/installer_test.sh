@@ -1,6 +1,5 @@
 #!/usr/bin/env bash
-# Silent install for the current user, a run of what it installed, silent uninstall; the
-# registry read back with Wine's own reg.
+# Silent install for the current user, a run of it, silent uninstall; the registry read back.
 # Usage: installer_test.sh BUILD_DIR INSTALLER
 set -euo pipefail
 . "$(dirname "$0")/../shell_test_setup.sh"

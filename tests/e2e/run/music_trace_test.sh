@@ -7,7 +7,7 @@ set -euo pipefail
 . "$(dirname "$0")/../shell_test_setup.sh"
 e2e_setup "$1" "${3:-}"
 e2e_install music "$2"
-scratch=$2
+cd "$2"
 stopped=(-e "pszSound='0000000000000000'" -e 'close MP3Play')
 wav=('SoundName=L"C:\\wavorin_e2e\\music\\tone.wav"' "pszSound='0000000000000000'")
 mp3=('open \"C:\\wavorin_e2e\\music\\tone.mp3\" type MPEGVideo Alias MP3Play' 'play MP3Play'
@@ -17,7 +17,7 @@ mp3=('open \"C:\\wavorin_e2e\\music\\tone.mp3\" type MPEGVideo Alias MP3Play' 'p
 # shows PLAYING; the trace must hold the EXPECTED texts in order.
 run_with() {
   local window rest text name=$2 playing=$3
-  trace=$scratch/$name.trace
+  trace=$name.trace
   printf '[Section]\r\nBGM\x8b\xe6\x95\xaa=2\r\nBGM\xcc\xa7\xb2\xd9=C:\\wavorin_e2e\\music\\%s\r\n' "$1" \
     > "$drive_c/vetsu_temp/Wavorin.ini"
   WINEDEBUG=+mci,+winmm start 'C:\wavorin_e2e\music\Wavorin.scr' /s

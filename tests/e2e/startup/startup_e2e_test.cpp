@@ -21,18 +21,14 @@ struct Start {
 
 const Start kStarts[] = {
     {L"/s", Renderer::Placeholder, nullptr, false, true, 1},
-    {L"/S", Renderer::Placeholder, nullptr, false, true, 1},
     {L"", Renderer::Placeholder, nullptr, false, true, 0},
     {L"/x", Renderer::Placeholder, nullptr, false, false, 0},
     {L"/c", Renderer::Missing, nullptr, true, false, 0},
     {L"/s", Renderer::Missing, nullptr, true, false, 0},
-    {L"/x", Renderer::Missing, nullptr, true, false, 0},
     {L"/p 0", Renderer::Missing, nullptr, false, false, 0},
     {L"/s", Renderer::Placeholder, kRunTitle, false, false, 0},
-    {L"/c", Renderer::Placeholder, kRunTitle, false, false, 0},
     {L"/c", Renderer::Placeholder, kDialogTitle, false, false, 0},
     {L"/p 1234", Renderer::Placeholder, kDialogTitle, false, false, 0},
-    {L"", Renderer::Placeholder, kDialogTitle, false, false, 0},
 };
 
 class StartupTest : public E2eTest, public ::testing::WithParamInterface<Start> {};
