@@ -57,8 +57,8 @@ HWND WaitForWindow(const wchar_t* title, milliseconds timeout);
 // system's input queue. False when the window never came to the front.
 bool TypeKey(HWND window, WORD key);
 
-// The cursor's display count as another program's thread sees it: once this thread's input
-// is attached to that one's, the count is shared, and stays readable after that thread ends.
+// The cursor's display count as another program's thread sees it, once this thread's input
+// is attached to that one's.
 bool ShareInputWith(HWND windowOfOtherThread);
 inline int CursorCount() { return ShowCursor(FALSE), ShowCursor(TRUE); }  // below 0: hidden
 

@@ -16,11 +16,11 @@ struct Start {
     const wchar_t* openWindow;  // a window of this title already there (hidden ones count), or null
     bool message;               // "Wavorin.dll not found", until the user closes it
     bool run;                   // a hidden run window, the screen size written
-    int cursorHidden;           // how far the run lowers the cursor count, undone at its end
+    int cursor;                 // the cursor's display count during the run: -1 hidden
 };
 
 const Start kStarts[] = {
-    {L"/s", Renderer::Placeholder, nullptr, false, true, 1},
+    {L"/s", Renderer::Placeholder, nullptr, false, true, -1},
     {L"", Renderer::Placeholder, nullptr, false, true, 0},
     {L"/x", Renderer::Placeholder, nullptr, false, false, 0},
     {L"/c", Renderer::Missing, nullptr, true, false, 0},
@@ -49,17 +49,16 @@ TEST_P(StartupTest, DoesWhatTheCommandLineAsksAndEndsWithExitCode0)
         EXPECT_TRUE(host.Running());
         PostMessageW(box, WM_COMMAND, IDOK, 0);
     }
-    int duringRun = 0;
     if (row.run) {
         HWND run = WaitForWindow(kRunTitle, 20s);
         ASSERT_NE(run, nullptr);
         EXPECT_FALSE(IsWindowVisible(run));
+        // Showing it again at the end cannot be seen from here: Wine resets the count of a
+        // thread that has ended.
         ASSERT_TRUE(ShareInputWith(run));
-        duringRun = CursorCount();
+        EXPECT_EQ(CursorCount(), row.cursor);
     }
     EXPECT_EQ(host.WaitForExit(60s), 0u);
-    EXPECT_EQ(CursorCount(), duringRun + row.cursorHidden);
-    EXPECT_GE(CursorCount(), 0);
     // Every start but a preview or a second instance prepares the work directory.
     EXPECT_EQ(std::filesystem::exists(kWorkDirectory), !row.openWindow && !std::wstring_view(row.arguments).starts_with(L"/p"));
     EXPECT_EQ(SettingsValue("Width"), row.run ? std::to_string(GetSystemMetrics(SM_CXSCREEN)) : "");
