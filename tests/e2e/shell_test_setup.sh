@@ -1,45 +1,42 @@
-# Sourced by the end-to-end tests driven from the Linux side (xdotool, Wine's traces):
-#   e2e_setup BUILD_DIR SCRATCH_DIR INSTALL_NAME
-# prepares the build's Wine prefix and a display, makes tone.wav and tone.mp3 in the
-# scratch folder (sox, lame), installs Wavorin.scr, Wavorin.dll and both tones in
-# C:\wavorin_e2e\INSTALL_NAME, and sets build, scratch, drive_c and install. fail() counts
-# failures; e2e_finish MESSAGE reports and gives the exit code.
-
+# Sourced by the end-to-end tests driven from the Linux side (xdotool, Wine's traces).
+# e2e_setup BUILD_DIR [WIDTHxHEIGHT]: the build's Wine prefix and the caller's display (one
+# of 1280 x 1024 if none); with a screen size, a prefix, Wine server and X server of their
+# own of that size. Sets build and drive_c; what was started is ended on exit.
 e2e_setup() {
-  build=$(cd "$1" && pwd)
-  scratch=$2
+  build=$(cd "$1" && pwd) own=${2:-} started=() failures=0
   . "$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)/scripts/lib/wine-env.sh"
-  wine_env "$build"
-  display_ensure 1280x1024
-  trap display_stop EXIT
-
-  mkdir -p "$scratch"
-  sox -q -n -r 22050 -c 1 -b 16 "$scratch/tone.wav" synth 3 sine 440 vol 0.2
-  lame --quiet "$scratch/tone.wav" "$scratch/tone.mp3"
-
+  [ -z "$own" ] || unset DISPLAY
+  display_ensure "${own:-1280x1024}"
+  wine_env "$build${own:+/large-screen}"
+  [ -z "$own" ] || wine_server_start
   drive_c=$WINEPREFIX/drive_c
-  install=$drive_c/wavorin_e2e/$3
-  rm -rf "$install" && mkdir -p "$install" "$drive_c/vetsu_temp"
-  cp "$build/bin/Wavorin.scr" "$build/bin/Wavorin.dll" "$scratch/tone.wav" "$scratch/tone.mp3" "$install/"
+  trap 'for pid in "${started[@]}"; do stop "$pid"; done; end_renderers; [ -z "$own" ] || wine_server_stop; display_stop' EXIT
 }
-
-# renderer_window TENTHS [PID]: prints the renderer's window once it shows, waiting at most
-# TENTHS tenths of a second, and no longer than process PID lives; fails if it never shows.
-renderer_window() {
-  local window
-  for _ in $(seq "$1"); do
-    window=$(xdotool search --onlyvisible --name '^Zelvane_VC$' 2>/dev/null | head -n1) &&
-      [ -n "$window" ] && { echo "$window"; return 0; }
-    [ -n "${2:-}" ] && ! kill -0 "$2" 2>/dev/null && return 1
-    sleep 0.1
-  done
-  return 1
+stop() { pkill -P "$1" 2>/dev/null || true; kill "$1" 2>/dev/null || true; }
+end_renderers() { for w in $(xdotool search --name '^Zelvane_VC$' 2>/dev/null); do stop "$(xdotool getwindowpid "$w")"; done; }
+# e2e_install NAME SCRATCH [FILE...]: Wavorin.scr, Wavorin.dll, tone.wav and tone.mp3 (made
+# in SCRATCH) and the files, in C:\wavorin_e2e\NAME.
+e2e_install() {
+  mkdir -p "$2" "$drive_c/vetsu_temp"
+  sox -q -n -r 22050 -c 1 -b 16 "$2/tone.wav" synth 3 sine 440 vol 0.2
+  lame --quiet "$2/tone.wav" "$2/tone.mp3"
+  rm -rf "$drive_c/wavorin_e2e/$1" && mkdir -p "$drive_c/wavorin_e2e/$1"
+  cp "$build/bin/Wavorin.scr" "$build/bin/Wavorin.dll" "$2/tone.wav" "$2/tone.mp3" "${@:3}" "$drive_c/wavorin_e2e/$1/"
 }
-
-failures=0
+# start PROGRAM ARGS...: in the background, standard error into $trace if set; its id in host.
+start() { wine_run "$@" >/dev/null 2>"${trace:-/dev/null}" & host=$! && started+=("$host"); }
+gone() { ! kill -0 "$1" 2>/dev/null; }
+# wait_until TENTHS COMMAND...: until COMMAND succeeds, tried every tenth of a second.
+wait_until() { for _ in $(seq "$1"); do "${@:2}" && return 0; sleep 0.1; done; return 1; }
+window_named() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1 | grep .; }
+# shown: the renderer's window once it shows, or nothing once the host has ended.
+shown() { gone "$host" || window_named '^Zelvane_VC$'; }
+# end_with_esc WHAT: Esc to the renderer until the host has ended (an early key may come
+# before the renderer has the keyboard); the host must end with exit code 0.
+esc() { gone "$host" || { w=$(window_named '^Zelvane_VC$') && xdotool windowfocus --sync "$w" key Escape; false; }; }
+end_with_esc() {
+  wait_until 600 esc 2>/dev/null || { fail "$1: the host did not end after Esc"; stop "$host"; }
+  wait "$host" || fail "$1: exit code $?"
+}
 fail() { echo "FAILED: $*"; failures=$((failures + 1)); }
-
-e2e_finish() {
-  [ $failures = 0 ] && echo "$1"
-  exit $((failures > 0))
-}
+e2e_finish() { [ $failures = 0 ] && echo "$1"; exit $((failures > 0)); }
