@@ -13,7 +13,7 @@
 namespace wavorin::host {
 namespace {
 
-TEST(ModeOf, SwitchLetterIsTheSecondCharacterInAnyCase)
+TEST(CommandLine, ModeByTheSecondCharacterInAnyCaseAndThePreviewPane)
 {
     const std::pair<const wchar_t*, StartMode> rows[] = {
         {L"/s", StartMode::Screensaver},   {L"-S", StartMode::Screensaver},  {L"/c:1234", StartMode::Settings},
@@ -21,30 +21,24 @@ TEST(ModeOf, SwitchLetterIsTheSecondCharacterInAnyCase)
         {L"/", StartMode::Other},          {L"/x", StartMode::Other},        {L" /s", StartMode::Other},
     };
     for (const auto& [text, mode] : rows) EXPECT_EQ(ModeOf(text), mode) << testing::PrintToString(std::wstring(text));
-}
 
-TEST(PreviewParentOf, ReadsTheHandleRoundingHalvesToEvenWithinPointerSize)
-{
+    // The preview pane's handle: decimal, rounded halves to even, 0 for no number or none that fits.
     const std::wstring max = std::to_wstring(std::numeric_limits<std::intptr_t>::max());
     const std::wstring min = std::to_wstring(std::numeric_limits<std::intptr_t>::min());
-    const std::pair<std::wstring, std::intptr_t> rows[] = {
+    const std::pair<std::wstring, std::intptr_t> handles[] = {
         {L"/p 1234", 1234}, {L"/p:1234", 1234}, {L"/p \t65554 trailing", 65554}, {L"/p", 0}, {L"/p window", 0},
         {L"/p -", 0},       {L"/p .", 0},       {L"/p 12.4", 12},                {L"/p 12.6", 13}, {L"/p 12.5", 12},
         {L"/p 13.5", 14},   {L"/p 12.50001", 13}, {L"/p -7", -7},                {L"/p " + max, std::numeric_limits<std::intptr_t>::max()},
         {L"/p " + min, std::numeric_limits<std::intptr_t>::min()},  {L"/p " + max + L"0", 0}, {L"/p " + max + L".7", 0},
     };
-    for (const auto& [text, handle] : rows) EXPECT_EQ(PreviewParentOf(text), handle) << testing::PrintToString(text);
+    for (const auto& [text, handle] : handles) EXPECT_EQ(PreviewParentOf(text), handle) << testing::PrintToString(text);
 }
 
 // A settings file and a file system made of tables.
 class ScriptedSource final : public SettingsSource {
 public:
     std::map<std::string, std::string, std::less<>> values;
-    std::string ReadIni(std::string_view key) const override
-    {
-        const auto found = values.find(key);
-        return found == values.end() ? std::string() : found->second;
-    }
+    std::string ReadIni(std::string_view key) const override { return values.contains(key) ? values.find(key)->second : ""; }
     std::wstring DecodeText(std::string_view bytes) const override { return {bytes.begin(), bytes.end()}; }
     bool FileExists(const std::wstring& path) const override { return path == L"D:\\Music\\a.mp3"; }
     std::wstring HostFolder() const override { return L"C:\\Wavorin"; }

@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "host/controls/FramePanel.h"
+#include "host/win32/SettingsFile.h"
 #include "host/win32/Text.h"
 
 namespace wavorin::host::dialog {
@@ -33,70 +34,73 @@ HWND PanelControlAt(const SettingsDialog& dialog, int x, int y, int dotsPerInch 
 
 TEST(SettingsDialog, OpensWithTheLoadedSourceSelectedAndItsControlsOn)
 {
-    const struct {
-        std::int16_t kind, track;
-        std::optional<int> option;
-        bool repeat, file;
-        const wchar_t* repeatText;
-    } rows[] = {{1, 7, 1, true, false, L"7"}, {2, 0, 2, false, true, L""}, {0, 45, 0, false, false, L"45"},
-                {5, 0, {}, false, false, L""}};
-    for (const auto& row : rows) {
-        auto dialog = Open(row.kind, row.track);
-        EXPECT_EQ(dialog->SelectedOption(), row.option) << row.kind;
-        EXPECT_EQ(dialog->RepeatEnabled(), row.repeat) << row.kind;
-        EXPECT_EQ(dialog->FileEnabled(), row.file) << row.kind;
-        EXPECT_EQ(dialog->RepeatText(), row.repeatText) << row.kind;
+    using Shown = std::tuple<std::optional<int>, bool, bool, std::wstring>;  // option, repeat box on, "..." on, repeat text
+    const std::tuple<std::int16_t, std::int16_t, Shown> rows[] = {
+        {1, 7, {1, true, false, L"7"}}, {2, 0, {2, false, true, L""}}, {0, 45, {0, false, false, L"45"}}, {5, 0, {{}, false, false, L""}}};
+    for (const auto& [kind, track, shown] : rows) {
+        auto dialog = Open(kind, track);
+        EXPECT_EQ(Shown(dialog->SelectedOption(), dialog->RepeatEnabled(), dialog->FileEnabled(), dialog->RepeatText()), shown);
         EXPECT_EQ(dialog->FileText(), L"C:\\a.mp3");
         EXPECT_EQ(dialog->RepeatListCount(), 31);  // empty, then 1 to 30
     }
 }
 
+// The left button on "音楽CD" is clicked end to end; the glyphs and the other buttons here.
 TEST(SettingsDialog, AnyMouseButtonOnAnOptionGlyphOrLabelChoosesIt)
 {
     auto dialog = Open(0);
-    const struct {
-        POINT at;
-        UINT message;
-        int kind;
-    } rows[] = {{{50, 95}, WM_RBUTTONDOWN, 2}, {{32, 56}, WM_LBUTTONDOWN, 1}, {{48, 76}, WM_MBUTTONDOWN, 0}};
-    for (const auto& row : rows) {
-        SendMessageW(PanelControlAt(*dialog, row.at.x, row.at.y), row.message, 0, 0);
-        EXPECT_EQ(dialog->Settings().BgmKind, row.kind);
-        EXPECT_EQ(dialog->SelectedOption(), row.kind);
-        EXPECT_EQ(dialog->RepeatEnabled(), row.kind == 1);
-        EXPECT_EQ(dialog->FileEnabled(), row.kind == 2);
+    for (const auto& [x, y, message, kind] : {std::tuple{50, 95, WM_RBUTTONDOWN, 2}, {32, 56, WM_LBUTTONDOWN, 1}, {48, 76, WM_MBUTTONDOWN, 0}}) {
+        SendMessageW(PanelControlAt(*dialog, x, y), UINT(message), 0, 0);
+        EXPECT_EQ(std::pair(dialog->Settings().BgmKind, dialog->SelectedOption()), std::pair(std::int16_t(kind), std::optional(kind)));
     }
 }
 
 TEST(SettingsDialog, BannerShowsEachStepInItsBox)
 {
     auto dialog = Open(0);
-    const struct {
-        int ticks, left, right;
-    } rows[] = {{0, 0, 0}, {24, 24, 0}, {1, 24, 1}, {24, 24, 24}, {1, 1, 24}};  // ticks since the row before
-    for (const auto& row : rows) {
-        for (int i = 0; i < row.ticks; ++i) SendMessageW(dialog->hwnd(), WM_TIMER, 1, 0);
-        EXPECT_EQ(std::pair(dialog->BannerFrame(0), dialog->BannerFrame(1)), std::pair(row.left, row.right));
+    // Ticks since the row before, then the left and the right box's frame.
+    for (const auto& [ticks, left, right] : {std::tuple{0, 0, 0}, {24, 24, 0}, {1, 24, 1}, {24, 24, 24}, {1, 1, 24}}) {
+        for (int i = 0; i < ticks; ++i) SendMessageW(dialog->hwnd(), WM_TIMER, 1, 0);
+        EXPECT_EQ(std::pair(dialog->BannerFrame(0), dialog->BannerFrame(1)), std::pair(left, right));
     }
 }
 
+// A path that the code page cannot hold is taken only when the file exists, and stored as its
+// short name, which names the file when the next start reads it back.
 TEST(SettingsDialog, ChosenFileIsShownAndItsFolderKeptUnlessCancelledOrNotStorable)
 {
+    const std::wstring korean = L"C:\\vetsu_temp\\음악 폴더";
+    CreateDirectoryW(L"C:\\vetsu_temp", nullptr);
+    CreateDirectoryW(korean.c_str(), nullptr);
+    CloseHandle(CreateFileW((korean + L"\\노래.mp3").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
     auto dialog = Open(2);
     std::wstring folderAsked;
     int refused = 0;
     dialog->refusePath = [&](HWND) { ++refused; };
-    for (const auto& [chosen, refusals] : {std::pair{ChooserResult{1, L"D:\\Songs\\loop.wav"}, 0},
-                                           {ChooserResult{0, std::nullopt}, 0},
-                                           {ChooserResult{1, L"C:\\없는 폴더\\노래.mp3"}, 1}}) {
-        dialog->chooseFile = [&](HWND, const std::wstring& folder) { folderAsked = folder; return chosen; };
+    const struct {
+        std::int32_t apiResult;
+        std::wstring chosen, folderAsked, file;  // chosen: nothing on a cancel
+        int refused;
+    } rows[] = {{1, L"D:\\Songs\\loop.wav", L"C:\\Music", L"D:\\Songs\\loop.wav", 0},
+                {0, L"", L"D:\\Songs", L"D:\\Songs\\loop.wav", 0},
+                {1, korean + L"\\없는.mp3", L"D:\\Songs", L"D:\\Songs\\loop.wav", 1},
+                {1, korean + L"\\노래.mp3", L"D:\\Songs", korean + L"\\노래.mp3", 1}};
+    for (const auto& row : rows) {
+        dialog->chooseFile = [&](HWND, const std::wstring& folder) {
+            folderAsked = folder;
+            return row.chosen.empty() ? ChooserResult{row.apiResult, std::nullopt} : ChooserResult{row.apiResult, row.chosen};
+        };
         dialog->ChooseFile();
-        EXPECT_EQ(dialog->FileText(), L"D:\\Songs\\loop.wav");
-        EXPECT_EQ(dialog->Settings().BgmFile, L"D:\\Songs\\loop.wav");
-        EXPECT_EQ(dialog->Settings().BgmFolder, L"D:\\Songs");
-        EXPECT_EQ(refused, refusals);
+        EXPECT_EQ(std::tuple(folderAsked, dialog->FileText(), dialog->Settings().BgmFile, refused),
+                  std::tuple(row.folderAsked, row.file, row.file, row.refused));
+        EXPECT_EQ(dialog->Settings().BgmFolder, row.file.substr(0, row.file.rfind(L'\\')));
     }
-    EXPECT_EQ(folderAsked, L"D:\\Songs");
+    const std::string stored = StorablePath(dialog->Settings().BgmFile);
+    EXPECT_EQ(stored.find('?'), std::string::npos) << stored;
+    EXPECT_TRUE(FileExists(win32::AnsiToWide(stored))) << stored;
+    EXPECT_EQ(StorablePath(L"C:\\Music\\曲.mp3"), win32::WideToAnsi(L"C:\\Music\\曲.mp3"));  // kept as it is
+    DeleteFileW((korean + L"\\노래.mp3").c_str());
+    RemoveDirectoryW(korean.c_str());
 }
 
 // The extent of what a window shows apart from the dialog's grey, as GDI reads it back.
@@ -128,11 +132,11 @@ TEST(SettingsDialog, PicturesAndWindowFillTheirPlacesAtAnyScale)
         banner[i] = DrawnExtent(FindWindowExW(dialog->hwnd(), nullptr, L"Wavorin_BannerBox", nullptr));
         RECT client{}, window{};
         GetClientRect(dialog->hwnd(), &client);
-        EXPECT_EQ(std::pair(client.right, client.bottom), std::pair(MulDiv(522, dotsPerInch, 96), MulDiv(265, dotsPerInch, 96)));
-        // Centred across and a third of the free space above.
+        EXPECT_EQ(client.right, MulDiv(522, dotsPerInch, 96));
+        EXPECT_EQ(client.bottom, MulDiv(265, dotsPerInch, 96));
         GetWindowRect(dialog->hwnd(), &window);
-        EXPECT_EQ(window.left, (GetSystemMetrics(SM_CXSCREEN) - (window.right - window.left)) / 2);
-        EXPECT_EQ(window.top, (GetSystemMetrics(SM_CYSCREEN) - (window.bottom - window.top)) / 3);
+        const Placement place = PlaceDialog(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), window.right - window.left, window.bottom - window.top);
+        EXPECT_EQ(std::pair(window.left, window.top), std::pair(LONG(place.left), LONG(place.top)));
     }
     EXPECT_GE(glyph[0].cx, 10);
     EXPECT_GE(banner[0].cx, 110);
@@ -141,26 +145,6 @@ TEST(SettingsDialog, PicturesAndWindowFillTheirPlacesAtAnyScale)
         EXPECT_NEAR(large.cx, small.cx * 1.5, 2.0) << small.cx;
         EXPECT_NEAR(large.cy, small.cy * 1.5, 2.0) << small.cy;
     }
-}
-
-// A path that the code page cannot hold is stored as its short name, which names the file
-// when the next start reads it back.
-TEST(StorablePath, PathTheCodePageCannotHoldIsStoredAsItsShortName)
-{
-    const std::wstring folder = L"C:\\vetsu_temp\\음악 폴더", file = folder + L"\\노래.mp3";
-    CreateDirectoryW(L"C:\\vetsu_temp", nullptr);
-    CreateDirectoryW(folder.c_str(), nullptr);
-    CloseHandle(CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
-
-    const std::string stored = StorablePath(file);
-    EXPECT_EQ(stored.find('?'), std::string::npos) << stored;
-    EXPECT_TRUE(FileExists(win32::AnsiToWide(stored))) << stored;
-    EXPECT_TRUE(PathIsStorable(file));
-    EXPECT_EQ(StorablePath(L"C:\\Music\\曲.mp3"), win32::WideToAnsi(L"C:\\Music\\曲.mp3"));  // kept as it is
-    EXPECT_TRUE(PathIsStorable(L"C:\\Music\\曲.mp3"));
-    EXPECT_FALSE(PathIsStorable(folder + L"\\없는.mp3"));  // no file, so no short name either
-    DeleteFileW(file.c_str());
-    RemoveDirectoryW(folder.c_str());
 }
 
 }  // namespace

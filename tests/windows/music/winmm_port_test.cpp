@@ -27,7 +27,6 @@ TEST(WinmmPort, WavOnALongPathLoopsThroughItsShortName)
 {
     // Only the long-path form reaches folders beyond MAX_PATH.
     const std::wstring top = L"\\\\?\\" + (std::filesystem::temp_directory_path() / L"wavorin_music_test").wstring();
-    std::filesystem::remove_all(top);
     std::wstring deep = top;
     while (deep.size() < MAX_PATH + 20) deep += L"\\a folder with a rather long name";
     std::filesystem::create_directories(deep);
@@ -48,7 +47,9 @@ TEST(WinmmPort, WavOnALongPathLoopsThroughItsShortName)
     EXPECT_EQ(player.LastApiResult(), TRUE);
     player.StopWav();
     EXPECT_EQ(player.LastApiResult(), TRUE);
-    std::filesystem::remove_all(top);
+    // The standard library cannot remove folders this deep: one level at a time.
+    DeleteFileW((deep + L"\\loop.wav").c_str());
+    for (; deep.size() >= top.size(); deep.resize(deep.rfind(L'\\'))) RemoveDirectoryW(deep.c_str());
 }
 
 }  // namespace
