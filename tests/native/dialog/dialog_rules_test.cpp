@@ -7,16 +7,12 @@ namespace {
 
 TEST(SourceControls, EachSourceEnablesItsOwnControlAndAStrayValueSelectsNoOption)
 {
-    const struct {
-        std::int16_t kind;
-        bool repeat, file;
-        std::optional<int> option;
-    } rows[] = {{-1, false, false, {}}, {0, false, false, 0}, {1, true, false, 1}, {2, false, true, 2}, {3, false, false, {}}};
-    for (const auto& row : rows) {
-        const SourceControls controls = ControlsFor(row.kind);
-        EXPECT_EQ(controls.repeatEnabled, row.repeat) << row.kind;
-        EXPECT_EQ(controls.fileEnabled, row.file) << row.kind;
-        EXPECT_EQ(controls.selectedOption, row.option) << row.kind;
+    using Controls = std::tuple<bool, bool, std::optional<int>>;  // repeat box on, "..." on, option shown as selected
+    const std::pair<std::int16_t, Controls> rows[] = {
+        {-1, {false, false, {}}}, {0, {false, false, 0}}, {1, {true, false, 1}}, {2, {false, true, 2}}, {3, {false, false, {}}}};
+    for (const auto& [kind, expected] : rows) {
+        const SourceControls controls = ControlsFor(kind);
+        EXPECT_EQ(Controls(controls.repeatEnabled, controls.fileEnabled, controls.selectedOption), expected) << kind;
     }
 }
 

@@ -132,10 +132,10 @@ TEST(RendererWatch, EndsTheRunOnlyWhenTheRendererIsGone)
     const struct {
         const char* name;
         std::vector<RendererLook> looks;  // window shown, process ended, time since the start
-        int endingLook;  // -1: the run goes on
+        std::size_t endingLook;  // past the last: the run goes on
     } rows[] = {
         // A slow load: the first tick was due long ago and comes right after the start.
-        {"starting late", {{false, false, 5ms}, {false, false, 500ms}, {true, false, 1500ms}}, -1},
+        {"starting late", {{false, false, 5ms}, {false, false, 500ms}, {true, false, 1500ms}}, 3},
         {"closed with Esc", {{true, false, 900ms}, {true, false, 1400ms}, {false, false, 1900ms}}, 2},
         {"crashed before its window", {{false, false, 5ms}, {false, true, 500ms}}, 1},
         {"never started", {{false, true, 0ms}}, 0},
@@ -144,10 +144,8 @@ TEST(RendererWatch, EndsTheRunOnlyWhenTheRendererIsGone)
     };
     for (const auto& row : rows) {
         RendererWatch watch;
-        int ending = -1;
-        for (int at = 0; at < int(row.looks.size()) && ending < 0; ++at) {
-            if (watch.IsGone(row.looks[std::size_t(at)])) ending = at;
-        }
+        std::size_t ending = 0;
+        while (ending < row.looks.size() && !watch.IsGone(row.looks[ending])) ++ending;
         EXPECT_EQ(ending, row.endingLook) << row.name;
     }
 }

@@ -60,10 +60,8 @@ TEST(LoadSettings, MusicFileIsKeptOnlyWhenItExistsAndOnlyTheFileSourceNeedsIt)
     for (const auto& [kind, repeat, file, expected] : rows) {
         ScriptedSource source;
         source.values = {{ini::kKeyBgmKind, kind}, {ini::kKeyBgmRepeat, repeat}, {ini::kKeyBgmFile, file}};
-        const MusicSettings loaded = LoadSettings(source);
-        EXPECT_EQ(std::tie(loaded.BgmKind, loaded.BgmRepeatTrack, loaded.BgmFile, loaded.BgmFolder),
-                  std::tie(expected.BgmKind, expected.BgmRepeatTrack, expected.BgmFile, expected.BgmFolder))
-            << kind << " " << file;
+        const auto fields = [](const MusicSettings& s) { return std::tie(s.BgmKind, s.BgmRepeatTrack, s.BgmFile, s.BgmFolder); };
+        EXPECT_EQ(fields(LoadSettings(source)), fields(expected)) << kind << " " << file;
     }
 }
 

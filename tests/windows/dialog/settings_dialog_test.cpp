@@ -27,9 +27,8 @@ std::unique_ptr<SettingsDialog> Open(std::int16_t kind, std::int16_t track = 0, 
 // The control on the music panel at a point of its 96-DPI layout.
 HWND PanelControlAt(const SettingsDialog& dialog, int x, int y, int dotsPerInch = 96)
 {
-    POINT point{MulDiv(x, dotsPerInch, 96), MulDiv(y, dotsPerInch, 96)};
-    return ChildWindowFromPointEx(FindWindowExW(dialog.hwnd(), nullptr, controls::kFramePanelClass, nullptr), point,
-                                  CWP_ALL);
+    const HWND panel = FindWindowExW(dialog.hwnd(), nullptr, controls::kFramePanelClass, nullptr);
+    return ChildWindowFromPointEx(panel, POINT{MulDiv(x, dotsPerInch, 96), MulDiv(y, dotsPerInch, 96)}, CWP_ALL);
 }
 
 TEST(SettingsDialog, OpensWithTheLoadedSourceSelectedAndItsControlsOn)
@@ -86,10 +85,8 @@ TEST(SettingsDialog, ChosenFileIsShownAndItsFolderKeptUnlessCancelledOrNotStorab
                 {1, korean + L"\\없는.mp3", L"D:\\Songs", L"D:\\Songs\\loop.wav", 1},
                 {1, korean + L"\\노래.mp3", L"D:\\Songs", korean + L"\\노래.mp3", 1}};
     for (const auto& row : rows) {
-        dialog->chooseFile = [&](HWND, const std::wstring& folder) {
-            folderAsked = folder;
-            return row.chosen.empty() ? ChooserResult{row.apiResult, std::nullopt} : ChooserResult{row.apiResult, row.chosen};
-        };
+        const auto path = row.chosen.empty() ? std::nullopt : std::optional(row.chosen);
+        dialog->chooseFile = [&](HWND, const std::wstring& folder) { return folderAsked = folder, ChooserResult{row.apiResult, path}; };
         dialog->ChooseFile();
         EXPECT_EQ(std::tuple(folderAsked, dialog->FileText(), dialog->Settings().BgmFile, refused),
                   std::tuple(row.folderAsked, row.file, row.file, row.refused));
@@ -132,8 +129,7 @@ TEST(SettingsDialog, PicturesAndWindowFillTheirPlacesAtAnyScale)
         banner[i] = DrawnExtent(FindWindowExW(dialog->hwnd(), nullptr, L"Wavorin_BannerBox", nullptr));
         RECT client{}, window{};
         GetClientRect(dialog->hwnd(), &client);
-        EXPECT_EQ(client.right, MulDiv(522, dotsPerInch, 96));
-        EXPECT_EQ(client.bottom, MulDiv(265, dotsPerInch, 96));
+        EXPECT_EQ(std::pair(client.right, client.bottom), std::pair(LONG(MulDiv(522, dotsPerInch, 96)), LONG(MulDiv(265, dotsPerInch, 96))));
         GetWindowRect(dialog->hwnd(), &window);
         const Placement place = PlaceDialog(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), window.right - window.left, window.bottom - window.top);
         EXPECT_EQ(std::pair(window.left, window.top), std::pair(LONG(place.left), LONG(place.top)));

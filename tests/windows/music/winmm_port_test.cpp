@@ -13,17 +13,7 @@
 namespace wavorin::host {
 namespace {
 
-TEST(WinmmPort, MciAnswersComeFromTheSystem)
-{
-    WinmmPort port;
-    MusicSettings settings;
-    MusicPlayer player(port, settings);
-    EXPECT_EQ(player.QueryMci(L"capability waveaudio can play"), L"true");
-    EXPECT_EQ(player.QueryMci(L"status nosuchdevice mode").rfind(L"Error:", 0), 0u);
-    EXPECT_EQ(port.ReachablePath(L"C:\\Music\\a.wav"), L"C:\\Music\\a.wav");
-}
-
-TEST(WinmmPort, WavOnALongPathLoopsThroughItsShortName)
+TEST(WinmmPort, AnswersFromTheSystemAndAWavLoopedFromALongPath)
 {
     // Only the long-path form reaches folders beyond MAX_PATH.
     const std::wstring top = L"\\\\?\\" + (std::filesystem::temp_directory_path() / L"wavorin_music_test").wstring();
@@ -37,12 +27,14 @@ TEST(WinmmPort, WavOnALongPathLoopsThroughItsShortName)
     const std::wstring song = deep.substr(4) + L"\\loop.wav";
 
     WinmmPort port;
+    MusicSettings settings{2, 0, song, L""};
+    MusicPlayer player(port, settings);
+    EXPECT_EQ(player.QueryMci(L"capability waveaudio can play"), L"true");
+    EXPECT_EQ(player.QueryMci(L"status nosuchdevice mode").rfind(L"Error:", 0), 0u);
+    EXPECT_EQ(port.ReachablePath(L"C:\\Music\\a.wav"), L"C:\\Music\\a.wav");
     const std::wstring reachable = port.ReachablePath(song);
     EXPECT_LT(reachable.size(), std::size_t(MAX_PATH));
     EXPECT_EQ(GetFileAttributesW(reachable.c_str()) & FILE_ATTRIBUTE_DIRECTORY, 0u) << "the file, by its short name";
-
-    MusicSettings settings{2, 0, song, L""};
-    MusicPlayer player(port, settings);
     player.PlayWav();
     EXPECT_EQ(player.LastApiResult(), TRUE);
     player.StopWav();
