@@ -40,7 +40,7 @@ public:
         if (found == answers.end()) return {};
         return found->second == kFails ? MciReply{277, L""} : MciReply{0, found->second};
     }
-    std::optional<std::wstring> ErrorText(std::uint32_t, std::uint32_t) override { return std::nullopt; }
+    std::optional<std::wstring> ErrorText(std::uint32_t, std::uint32_t length) override { EXPECT_EQ(length, 256u); return std::nullopt; }
     std::uint32_t WaveOutDeviceCount() override { return waveDevices; }
     bool PlayLoopingSound(const std::optional<std::wstring>& file) override { return sounds.push_back(file), true; }
     std::wstring ReachablePath(const std::wstring& path) override { return path.size() > 20 ? L"C:\\LONGPA~1\\SONG~1.MP3" : path; }
