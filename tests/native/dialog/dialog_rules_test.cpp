@@ -2,130 +2,58 @@
 
 #include <gtest/gtest.h>
 
-#include <vector>
-
 namespace wavorin::host::dialog {
 namespace {
 
-TEST(SourceControls, EachSourceEnablesItsOwnControl)
+TEST(SourceControls, EachSourceEnablesItsOwnControlAndAStrayValueSelectsNoOption)
 {
-    EXPECT_TRUE(ControlsFor(1).repeatEnabled);
-    EXPECT_FALSE(ControlsFor(1).fileEnabled);
-    EXPECT_FALSE(ControlsFor(2).repeatEnabled);
-    EXPECT_TRUE(ControlsFor(2).fileEnabled);
-    EXPECT_FALSE(ControlsFor(0).repeatEnabled);
-    EXPECT_FALSE(ControlsFor(0).fileEnabled);
-    for (std::int16_t kind = 0; kind <= 2; ++kind) EXPECT_EQ(ControlsFor(kind).selectedOption, kind);
-}
-
-TEST(SourceControls, StrayStoredValueSelectsNoOption)
-{
-    EXPECT_FALSE(ControlsFor(3).selectedOption.has_value());
-    EXPECT_FALSE(ControlsFor(-1).selectedOption.has_value());
-    EXPECT_FALSE(ControlsFor(3).repeatEnabled || ControlsFor(3).fileEnabled);
-}
-
-TEST(RepeatTrack, ShownAsTheNumberAndEmptyForNone)
-{
-    EXPECT_EQ(RepeatTrackText(0), L"");
-    EXPECT_EQ(RepeatTrackText(7), L"7");
-    EXPECT_EQ(RepeatTrackText(45), L"45");  // beyond the list's end, still shown
-    EXPECT_EQ(RepeatTrackText(-3), L"-3");
-}
-
-TEST(RepeatTrack, NumbersRoundToNearestWithHalvesToEven)
-{
-    EXPECT_EQ(RepeatTrackOf(L"12"), 12);
-    EXPECT_EQ(RepeatTrackOf(L"2.5"), 2);
-    EXPECT_EQ(RepeatTrackOf(L"3.5"), 4);
-    EXPECT_EQ(RepeatTrackOf(L"2.51"), 3);
-    EXPECT_EQ(RepeatTrackOf(L"-2.5"), -2);
-    EXPECT_EQ(RepeatTrackOf(L" 30 "), 30);
-    EXPECT_EQ(RepeatTrackOf(L"1e1"), 10);
-    EXPECT_EQ(RepeatTrackOf(L".5"), 0);
-    EXPECT_EQ(RepeatTrackOf(L"+9"), 9);
-    // Full-width, as a Japanese input method types them.
-    EXPECT_EQ(RepeatTrackOf(L"１２"), 12);
-    EXPECT_EQ(RepeatTrackOf(L"\u3000０９\u3000"), 9);
-    EXPECT_EQ(RepeatTrackOf(L"２．５"), 2);
-    EXPECT_EQ(RepeatTrackOf(L"３.５"), 4);
-    EXPECT_EQ(RepeatTrackOf(L"＋７"), 7);
-    EXPECT_EQ(RepeatTrackOf(L"－２．５"), -2);
-    EXPECT_EQ(RepeatTrackOf(L"\u22123"), -3);
-}
-
-TEST(RepeatTrack, TextThatIsNotANumberGivesZero)
-{
-    for (const wchar_t* text : {L"", L"   ", L"abc", L"12abc", L"0x10", L"inf", L"nan", L"1.2.3", L"-", L"e5", L"１２ａ", L"＄５"}) {
-        EXPECT_EQ(RepeatTrackOf(text), 0) << "text: " << std::wstring(text).size();
+    using Controls = std::tuple<bool, bool, std::optional<int>>;  // repeat box on, "..." on, option shown as selected
+    const std::pair<std::int16_t, Controls> rows[] = {
+        {-1, {false, false, {}}}, {0, {false, false, 0}}, {1, {true, false, 1}}, {2, {false, true, 2}}, {3, {false, false, {}}}};
+    for (const auto& [kind, expected] : rows) {
+        const SourceControls controls = ControlsFor(kind);
+        EXPECT_EQ(Controls(controls.repeatEnabled, controls.fileEnabled, controls.selectedOption), expected) << kind;
     }
 }
 
-TEST(RepeatTrack, NumbersOutsideSixteenBitsGiveZero)
+// The repeat box's text as the stored track: rounded halves to even, digits and signs also
+// in the full-width forms a Japanese input method types; 0 for no number or none in 16 bits.
+TEST(RepeatTrack, TextToTrackAndBack)
 {
-    EXPECT_EQ(RepeatTrackOf(L"32767"), 32767);
-    EXPECT_EQ(RepeatTrackOf(L"32767.4"), 32767);
-    EXPECT_EQ(RepeatTrackOf(L"32767.5"), 0);  // rounds to 32768
-    EXPECT_EQ(RepeatTrackOf(L"-32768"), -32768);
-    EXPECT_EQ(RepeatTrackOf(L"-32769"), 0);
-    EXPECT_EQ(RepeatTrackOf(L"1e400"), 0);
-    EXPECT_EQ(RepeatTrackOf(std::wstring(200, L'9')), 0);
+    const std::pair<std::wstring, int> rows[] = {
+        {L"12", 12},        {L"2.5", 2},          {L"3.5", 4},          {L"2.51", 3},         {L"-2.5", -2},
+        {L" 30 ", 30},      {L"1e1", 10},         {L".5", 0},           {L"+9", 9},           {L"１２", 12},
+        {L"\u3000０９\u3000", 9}, {L"２．５", 2}, {L"３.５", 4},        {L"＋７", 7},         {L"－２．５", -2},
+        {L"\u22123", -3},   {L"", 0},             {L"   ", 0},          {L"abc", 0},          {L"12abc", 0},
+        {L"0x10", 0},       {L"inf", 0},          {L"nan", 0},          {L"1.2.3", 0},        {L"-", 0},
+        {L"e5", 0},         {L"１２ａ", 0},       {L"＄５", 0},         {L"32767", 32767},    {L"32767.4", 32767},
+        {L"32767.5", 0},    {L"-32768", -32768},  {L"-32769", 0},       {L"1e400", 0},        {std::wstring(200, L'9'), 0},
+    };
+    for (const auto& [text, track] : rows) EXPECT_EQ(RepeatTrackOf(text), track) << testing::PrintToString(text);
+    EXPECT_EQ(RepeatTrackText(0), L"");
+    EXPECT_EQ(RepeatTrackText(-45), L"-45");
 }
 
+// Left box frames 1-24 on ticks 1-24, right box on 25-48, nothing on 49, then over again.
 TEST(BannerAnimation, LeftBoxThenRightBoxThenAPause)
 {
     BannerAnimation banner;
-    std::vector<std::optional<BannerStep>> steps;
-    for (int tick = 1; tick <= 50; ++tick) steps.push_back(banner.Tick());
-
-    ASSERT_TRUE(steps[0]);
-    EXPECT_EQ(steps[0]->box, 0);
-    EXPECT_EQ(steps[0]->frame, 1);
-    ASSERT_TRUE(steps[23]);  // tick 24
-    EXPECT_EQ(steps[23]->box, 0);
-    EXPECT_EQ(steps[23]->frame, 24);
-    ASSERT_TRUE(steps[24]);  // tick 25
-    EXPECT_EQ(steps[24]->box, 1);
-    EXPECT_EQ(steps[24]->frame, 1);
-    ASSERT_TRUE(steps[47]);  // tick 48
-    EXPECT_EQ(steps[47]->box, 1);
-    EXPECT_EQ(steps[47]->frame, 24);
-    EXPECT_FALSE(steps[48]);  // tick 49 changes nothing
-    ASSERT_TRUE(steps[49]);   // tick 50 starts over in the left box
-    EXPECT_EQ(steps[49]->box, 0);
-    EXPECT_EQ(steps[49]->frame, 1);
-    EXPECT_EQ(banner.AnimationTick(), 1);
-}
-
-TEST(BannerAnimation, EveryFrameShownOnceInEachBoxPerCycle)
-{
-    BannerAnimation banner;
-    int shown[2][kBannerFrameCount + 1] = {};
-    for (int tick = 0; tick < kBannerCycle; ++tick) {
-        if (const auto step = banner.Tick()) ++shown[step->box][step->frame];
+    for (int tick = 1; tick <= 2 * 49; ++tick) {
+        const int inCycle = (tick - 1) % 49 + 1;
+        const std::optional<BannerStep> step = banner.Tick();
+        ASSERT_EQ(step.has_value(), inCycle != 49) << tick;
+        if (step) EXPECT_EQ(std::pair(step->box, step->frame), std::pair(int(inCycle > 24), (inCycle - 1) % 24 + 1)) << tick;
     }
     EXPECT_EQ(banner.AnimationTick(), 0);
-    for (int box = 0; box < 2; ++box) {
-        for (int frame = 1; frame <= kBannerFrameCount; ++frame) EXPECT_EQ(shown[box][frame], 1);
-    }
 }
 
-TEST(Placement, CentredAcrossAndAThirdDownTruncated)
+TEST(Placement, CentredAcrossAThirdDownAndZoomPointIn16Bits)
 {
-    const Placement place = PlaceDialog(1280, 1024, 528, 294);
-    EXPECT_EQ(place.left, 376);
-    EXPECT_EQ(place.top, 243);  // 730 / 3
-    EXPECT_EQ(PlaceDialog(1281, 1025, 528, 294).left, 376);
+    EXPECT_EQ(PlaceDialog(1281, 1024, 528, 294).left, 376);
+    EXPECT_EQ(PlaceDialog(1280, 1025, 528, 294).top, 243);  // 731 / 3
     EXPECT_EQ(PlaceDialog(400, 300, 528, 294).left, -64);
-}
-
-TEST(ZoomPoint, CoordinatesOutsideSixteenBitsAreNotKept)
-{
-    EXPECT_EQ(ZoomCoordinate(640), 640);
-    EXPECT_EQ(ZoomCoordinate(-32768), -32768);
-    EXPECT_EQ(ZoomCoordinate(32767), 32767);
-    EXPECT_EQ(ZoomCoordinate(32768), 0);
-    EXPECT_EQ(ZoomCoordinate(-40000), 0);
+    const std::pair<long, int> zoom[] = {{640, 640}, {-32768, -32768}, {32767, 32767}, {32768, 0}, {-40000, 0}};
+    for (const auto& [coordinate, kept] : zoom) EXPECT_EQ(ZoomCoordinate(coordinate), kept) << coordinate;
 }
 
 }  // namespace

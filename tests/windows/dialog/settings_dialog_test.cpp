@@ -1,13 +1,13 @@
+// The settings dialog in-process on a real window: what a source shows and enables, any mouse
+// button on an option, the banner's frames, the chooser's answer, pictures at 96 and 144 DPI.
+// The keyboard, the real chooser and what "設定" stores are driven end to end.
+
 #include "host/dialog/SettingsDialog.h"
 
-#include <commdlg.h>
-#include <dlgs.h>
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <climits>
 #include <memory>
-#include <thread>
 
 #include "host/controls/FramePanel.h"
 #include "host/win32/SettingsFile.h"
@@ -16,30 +16,92 @@
 namespace wavorin::host::dialog {
 namespace {
 
-std::unique_ptr<SettingsDialog> Open(std::int16_t kind, std::int16_t track = 0, std::wstring file = L"",
-                                     int dotsPerInch = 0)
+std::unique_ptr<SettingsDialog> Open(std::int16_t kind, std::int16_t track = 0, int dotsPerInch = 0)
 {
-    MusicSettings settings;
-    settings.BgmKind = kind;
-    settings.BgmRepeatTrack = track;
-    settings.BgmFile = std::move(file);
-    settings.BgmFolder = L"C:\\Music";
-    auto dialog = std::make_unique<SettingsDialog>(std::move(settings), dotsPerInch);
+    auto dialog = std::make_unique<SettingsDialog>(MusicSettings{kind, track, L"C:\\a.mp3", L"C:\\Music"}, dotsPerInch);
     EXPECT_TRUE(dialog->Create());
     KillTimer(dialog->hwnd(), 1);  // the tests tick the banner themselves
     return dialog;
 }
 
-// The control on the music panel at a point given in the panel's 96-DPI layout.
-HWND PanelControlAt(const SettingsDialog& dialog, int x, int y)
+// The control on the music panel at a point of its 96-DPI layout.
+HWND PanelControlAt(const SettingsDialog& dialog, int x, int y, int dotsPerInch = 96)
 {
     const HWND panel = FindWindowExW(dialog.hwnd(), nullptr, controls::kFramePanelClass, nullptr);
-    POINT point{x, y};
-    return ChildWindowFromPointEx(panel, point, CWP_ALL);
+    return ChildWindowFromPointEx(panel, POINT{MulDiv(x, dotsPerInch, 96), MulDiv(y, dotsPerInch, 96)}, CWP_ALL);
 }
 
-// The extent of what a window shows apart from `background`, as GDI reads it back.
-SIZE DrawnExtent(HWND window, COLORREF background)
+TEST(SettingsDialog, OpensWithTheLoadedSourceSelectedAndItsControlsOn)
+{
+    using Shown = std::tuple<std::optional<int>, bool, bool, std::wstring>;  // option, repeat box on, "..." on, repeat text
+    const std::tuple<std::int16_t, std::int16_t, Shown> rows[] = {
+        {1, 7, {1, true, false, L"7"}}, {2, 0, {2, false, true, L""}}, {0, 45, {0, false, false, L"45"}}, {5, 0, {{}, false, false, L""}}};
+    for (const auto& [kind, track, shown] : rows) {
+        auto dialog = Open(kind, track);
+        EXPECT_EQ(Shown(dialog->SelectedOption(), dialog->RepeatEnabled(), dialog->FileEnabled(), dialog->RepeatText()), shown);
+        EXPECT_EQ(dialog->FileText(), L"C:\\a.mp3");
+        EXPECT_EQ(dialog->RepeatListCount(), 31);  // empty, then 1 to 30
+    }
+}
+
+// The left button on "音楽CD" is clicked end to end; the glyphs and the other buttons here.
+TEST(SettingsDialog, AnyMouseButtonOnAnOptionGlyphOrLabelChoosesIt)
+{
+    auto dialog = Open(0);
+    for (const auto& [x, y, message, kind] : {std::tuple{50, 95, WM_RBUTTONDOWN, 2}, {32, 56, WM_LBUTTONDOWN, 1}, {48, 76, WM_MBUTTONDOWN, 0}}) {
+        SendMessageW(PanelControlAt(*dialog, x, y), UINT(message), 0, 0);
+        EXPECT_EQ(std::pair(dialog->Settings().BgmKind, dialog->SelectedOption()), std::pair(std::int16_t(kind), std::optional(kind)));
+    }
+}
+
+TEST(SettingsDialog, BannerShowsEachStepInItsBox)
+{
+    auto dialog = Open(0);
+    // Ticks since the row before, then the left and the right box's frame.
+    for (const auto& [ticks, left, right] : {std::tuple{0, 0, 0}, {24, 24, 0}, {1, 24, 1}, {24, 24, 24}, {1, 1, 24}}) {
+        for (int i = 0; i < ticks; ++i) SendMessageW(dialog->hwnd(), WM_TIMER, 1, 0);
+        EXPECT_EQ(std::pair(dialog->BannerFrame(0), dialog->BannerFrame(1)), std::pair(left, right));
+    }
+}
+
+// A path that the code page cannot hold is taken only when the file exists, and stored as its
+// short name, which names the file when the next start reads it back.
+TEST(SettingsDialog, ChosenFileIsShownAndItsFolderKeptUnlessCancelledOrNotStorable)
+{
+    const std::wstring korean = L"C:\\vetsu_temp\\음악 폴더";
+    CreateDirectoryW(L"C:\\vetsu_temp", nullptr);
+    CreateDirectoryW(korean.c_str(), nullptr);
+    CloseHandle(CreateFileW((korean + L"\\노래.mp3").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    auto dialog = Open(2);
+    std::wstring folderAsked;
+    int refused = 0;
+    dialog->refusePath = [&](HWND) { ++refused; };
+    const struct {
+        std::int32_t apiResult;
+        std::wstring chosen, folderAsked, file;  // chosen: nothing on a cancel
+        int refused;
+    } rows[] = {{1, L"D:\\Songs\\loop.wav", L"C:\\Music", L"D:\\Songs\\loop.wav", 0},
+                {0, L"", L"D:\\Songs", L"D:\\Songs\\loop.wav", 0},
+                {1, korean + L"\\없는.mp3", L"D:\\Songs", L"D:\\Songs\\loop.wav", 1},
+                {1, korean + L"\\노래.mp3", L"D:\\Songs", korean + L"\\노래.mp3", 1}};
+    for (const auto& row : rows) {
+        const auto path = row.chosen.empty() ? std::nullopt : std::optional(row.chosen);
+        dialog->chooseFile = [&](HWND, const std::wstring& folder) { return folderAsked = folder, ChooserResult{row.apiResult, path}; };
+        dialog->ChooseFile();
+        EXPECT_EQ(std::tuple(folderAsked, dialog->FileText(), dialog->Settings().BgmFile, refused),
+                  std::tuple(row.folderAsked, row.file, row.file, row.refused));
+        EXPECT_EQ(dialog->Settings().BgmFolder, row.file.substr(0, row.file.rfind(L'\\')));
+    }
+    const std::string stored = StorablePath(dialog->Settings().BgmFile);
+    EXPECT_EQ(stored.find('?'), std::string::npos) << stored;
+    EXPECT_TRUE(FileExists(win32::AnsiToWide(stored))) << stored;
+    EXPECT_EQ(StorablePath(L"C:\\Music\\曲.mp3"), win32::WideToAnsi(L"C:\\Music\\曲.mp3"));  // kept as it is
+    DeleteFileW((korean + L"\\노래.mp3").c_str());
+    RemoveDirectoryW(korean.c_str());
+}
+
+// The extent of what a window shows apart from the dialog's grey, as GDI reads it back.
+SIZE DrawnExtent(HWND window)
 {
     UpdateWindow(window);
     RECT client{};
@@ -48,147 +110,29 @@ SIZE DrawnExtent(HWND window, COLORREF background)
     LONG left = LONG_MAX, top = LONG_MAX, right = -1, bottom = -1;
     for (LONG y = 0; y < client.bottom; ++y) {
         for (LONG x = 0; x < client.right; ++x) {
-            if (GetPixel(dc.get(), x, y) == background) continue;
-            left = std::min(left, x);
-            top = std::min(top, y);
-            right = std::max(right, x);
-            bottom = std::max(bottom, y);
+            if (GetPixel(dc.get(), x, y) == RGB(224, 224, 224)) continue;
+            left = std::min(left, x), top = std::min(top, y), right = std::max(right, x), bottom = std::max(bottom, y);
         }
     }
     return right < 0 ? SIZE{0, 0} : SIZE{right - left + 1, bottom - top + 1};
 }
 
-TEST(SettingsDialog, OpensWithTheLoadedSourceSelected)
+// The option glyphs, the banner and the window grow with the display scale.
+TEST(SettingsDialog, PicturesAndWindowFillTheirPlacesAtAnyScale)
 {
-    auto cd = Open(1, 7);
-    EXPECT_EQ(cd->SelectedOption(), 1);
-    EXPECT_TRUE(cd->RepeatEnabled());
-    EXPECT_FALSE(cd->FileEnabled());
-    EXPECT_EQ(cd->RepeatText(), L"7");
-    EXPECT_EQ(cd->RepeatListCount(), 31);
-    cd.reset();
-
-    auto file = Open(2, 0, L"C:\\Music\\song.mp3");
-    EXPECT_EQ(file->SelectedOption(), 2);
-    EXPECT_FALSE(file->RepeatEnabled());
-    EXPECT_TRUE(file->FileEnabled());
-    EXPECT_EQ(file->RepeatText(), L"");
-    EXPECT_EQ(file->FileText(), L"C:\\Music\\song.mp3");
-    file.reset();
-
-    auto none = Open(0, 45);
-    EXPECT_EQ(none->SelectedOption(), 0);
-    EXPECT_FALSE(none->RepeatEnabled());
-    EXPECT_FALSE(none->FileEnabled());
-    EXPECT_EQ(none->RepeatText(), L"45");  // beyond the list, still shown
-    none.reset();
-
-    auto stray = Open(5);
-    EXPECT_FALSE(stray->SelectedOption().has_value());
-    EXPECT_FALSE(stray->RepeatEnabled());
-    EXPECT_FALSE(stray->FileEnabled());
-}
-
-TEST(SettingsDialog, AnyMouseButtonOnAnOptionGlyphOrLabelChoosesIt)
-{
-    auto dialog = Open(0);
-    SendMessageW(PanelControlAt(*dialog, 50, 95), WM_RBUTTONDOWN, MK_RBUTTON, 0);  // "MP3、WAV"
-    EXPECT_EQ(dialog->Settings().BgmKind, 2);
-    EXPECT_EQ(dialog->SelectedOption(), 2);
-    EXPECT_TRUE(dialog->FileEnabled());
-    EXPECT_FALSE(dialog->RepeatEnabled());
-
-    SendMessageW(PanelControlAt(*dialog, 32, 56), WM_LBUTTONDOWN, MK_LBUTTON, 0);  // the CD glyph
-    EXPECT_EQ(dialog->Settings().BgmKind, 1);
-    EXPECT_TRUE(dialog->RepeatEnabled());
-    EXPECT_FALSE(dialog->FileEnabled());
-
-    SendMessageW(PanelControlAt(*dialog, 48, 76), WM_MBUTTONDOWN, MK_MBUTTON, 0);  // "なし"
-    EXPECT_EQ(dialog->Settings().BgmKind, 0);
-    EXPECT_EQ(dialog->SelectedOption(), 0);
-    EXPECT_FALSE(dialog->RepeatEnabled() || dialog->FileEnabled());
-
-    // The options take no keyboard focus.
-    SendMessageW(PanelControlAt(*dialog, 50, 95), WM_LBUTTONDOWN, MK_LBUTTON, 0);
-    const HWND focus = GetFocus();
-    EXPECT_NE(focus, PanelControlAt(*dialog, 50, 95));
-    EXPECT_NE(focus, PanelControlAt(*dialog, 32, 96));
-}
-
-TEST(SettingsDialog, BannerRunsLeftThenRightThenPauses)
-{
-    auto dialog = Open(0);
-    auto tick = [&](int times) {
-        for (int i = 0; i < times; ++i) SendMessageW(dialog->hwnd(), WM_TIMER, 1, 0);
-    };
-    EXPECT_EQ(dialog->BannerFrame(0), 0);  // empty before its first turn
-    tick(24);
-    EXPECT_EQ(dialog->BannerFrame(0), 24);
-    EXPECT_EQ(dialog->BannerFrame(1), 0);
-    tick(1);  // 25
-    EXPECT_EQ(dialog->BannerFrame(0), 24);
-    EXPECT_EQ(dialog->BannerFrame(1), 1);
-    tick(23);  // 48
-    EXPECT_EQ(dialog->BannerFrame(1), 24);
-    tick(1);  // 49: nothing changes, the cycle starts over
-    EXPECT_EQ(dialog->AnimationTick(), 0);
-    EXPECT_EQ(dialog->BannerFrame(0), 24);
-    EXPECT_EQ(dialog->BannerFrame(1), 24);
-    tick(1);  // 50
-    EXPECT_EQ(dialog->BannerFrame(0), 1);
-    EXPECT_EQ(dialog->BannerFrame(1), 24);
-}
-
-TEST(SettingsDialog, ChosenFileIsShownAndItsFolderKept)
-{
-    auto dialog = Open(2);
-    std::wstring folderAsked;
-    dialog->chooseFile = [&](HWND owner, const std::wstring& folder) {
-        EXPECT_EQ(owner, dialog->hwnd());
-        folderAsked = folder;
-        return ChooserResult{1, L"D:\\Songs\\loop.wav"};
-    };
-    dialog->ChooseFile();
-    EXPECT_EQ(folderAsked, L"C:\\Music");
-    EXPECT_EQ(dialog->FileText(), L"D:\\Songs\\loop.wav");
-    EXPECT_EQ(dialog->Settings().BgmFile, L"D:\\Songs\\loop.wav");
-    EXPECT_EQ(dialog->Settings().BgmFolder, L"D:\\Songs");
-    EXPECT_EQ(dialog->LastApiResult(), 1);
-
-    dialog->chooseFile = [](HWND, const std::wstring&) { return ChooserResult{0, std::nullopt}; };
-    dialog->ChooseFile();  // cancelled: nothing changes
-    EXPECT_EQ(dialog->FileText(), L"D:\\Songs\\loop.wav");
-    EXPECT_EQ(dialog->Settings().BgmFolder, L"D:\\Songs");
-    EXPECT_EQ(dialog->LastApiResult(), 0);
-
-    // A path that neither the code page nor a short name holds is refused, with a word.
-    int refused = 0;
-    dialog->refusePath = [&](HWND owner) {
-        EXPECT_EQ(owner, dialog->hwnd());
-        ++refused;
-    };
-    dialog->chooseFile = [](HWND, const std::wstring&) { return ChooserResult{1, L"C:\\없는 폴더\\노래.mp3"}; };
-    dialog->ChooseFile();
-    EXPECT_EQ(refused, 1);
-    EXPECT_EQ(dialog->FileText(), L"D:\\Songs\\loop.wav");
-    EXPECT_EQ(dialog->Settings().BgmFile, L"D:\\Songs\\loop.wav");
-    EXPECT_EQ(dialog->Settings().BgmFolder, L"D:\\Songs");
-}
-
-// Read back from the screen: the option glyphs and the banner frames grow with the display
-// scale as the places they fill do.
-TEST(SettingsDialog, PicturesFillTheirPlacesAtAnyScale)
-{
-    constexpr COLORREF kGrey = RGB(224, 224, 224);
-    const int scales[2] = {96, 144};
-    SIZE glyph[2]{};
-    SIZE banner[2]{};
+    SIZE glyph[2]{}, banner[2]{};
     for (int i = 0; i < 2; ++i) {
-        auto dialog = Open(1, 0, L"", scales[i]);
+        const int dotsPerInch = i == 0 ? 96 : 144;
+        auto dialog = Open(1, 0, dotsPerInch);
         SendMessageW(dialog->hwnd(), WM_TIMER, 1, 0);  // frame 1 in the left box
-        const HWND cdGlyph = PanelControlAt(*dialog, MulDiv(32, scales[i], 96), MulDiv(56, scales[i], 96));
-        glyph[i] = DrawnExtent(cdGlyph, kGrey);
-        banner[i] = DrawnExtent(FindWindowExW(dialog->hwnd(), nullptr, L"Wavorin_BannerBox", nullptr), kGrey);
+        glyph[i] = DrawnExtent(PanelControlAt(*dialog, 32, 56, dotsPerInch));
+        banner[i] = DrawnExtent(FindWindowExW(dialog->hwnd(), nullptr, L"Wavorin_BannerBox", nullptr));
+        RECT client{}, window{};
+        GetClientRect(dialog->hwnd(), &client);
+        EXPECT_EQ(std::pair(client.right, client.bottom), std::pair(LONG(MulDiv(522, dotsPerInch, 96)), LONG(MulDiv(265, dotsPerInch, 96))));
+        GetWindowRect(dialog->hwnd(), &window);
+        const Placement place = PlaceDialog(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), window.right - window.left, window.bottom - window.top);
+        EXPECT_EQ(std::pair(window.left, window.top), std::pair(LONG(place.left), LONG(place.top)));
     }
     EXPECT_GE(glyph[0].cx, 10);
     EXPECT_GE(banner[0].cx, 110);
@@ -197,95 +141,6 @@ TEST(SettingsDialog, PicturesFillTheirPlacesAtAnyScale)
         EXPECT_NEAR(large.cx, small.cx * 1.5, 2.0) << small.cx;
         EXPECT_NEAR(large.cy, small.cy * 1.5, 2.0) << small.cy;
     }
-}
-
-TEST(SettingsDialog, PlacedCentredAcrossAndAThirdDown)
-{
-    auto dialog = Open(0);
-    RECT window{};
-    GetWindowRect(dialog->hwnd(), &window);
-    const Placement expected = PlaceDialog(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
-                                           window.right - window.left, window.bottom - window.top);
-    EXPECT_EQ(window.left, expected.left);
-    EXPECT_EQ(window.top, expected.top);
-    RECT client{};
-    GetClientRect(dialog->hwnd(), &client);
-    const win32::WindowDc screen(nullptr);
-    const int dpi = GetDeviceCaps(screen.get(), LOGPIXELSY);
-    EXPECT_EQ(client.right, MulDiv(522, dpi, 96));
-    EXPECT_EQ(client.bottom, MulDiv(265, dpi, 96));
-}
-
-}  // namespace
-}  // namespace wavorin::host::dialog
-
-namespace wavorin::host::dialog {
-namespace {
-
-TEST(StorablePath, PathTheCodePageCannotHoldIsStoredAsItsShortName)
-{
-    const std::wstring folder = L"C:\\vetsu_temp\\음악 폴더";
-    const std::wstring file = folder + L"\\노래.mp3";
-    CreateDirectoryW(L"C:\\vetsu_temp", nullptr);
-    CreateDirectoryW(folder.c_str(), nullptr);
-    const HANDLE created = CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    ASSERT_NE(created, INVALID_HANDLE_VALUE);
-    CloseHandle(created);
-
-    const std::string stored = StorablePath(file);
-    EXPECT_EQ(stored.find('?'), std::string::npos) << stored;
-    // Read back as the next start reads it, the stored path still names the file.
-    EXPECT_TRUE(FileExists(win32::AnsiToWide(stored))) << stored;
-
-    EXPECT_TRUE(PathIsStorable(file));
-
-    EXPECT_EQ(StorablePath(L"C:\\Music\\曲.mp3"), win32::WideToAnsi(L"C:\\Music\\曲.mp3"));  // kept as it is
-    EXPECT_TRUE(PathIsStorable(L"C:\\Music\\曲.mp3"));
-    EXPECT_FALSE(PathIsStorable(folder + L"\\없는.mp3"));  // no file, so no short name either
-
-    DeleteFileW(file.c_str());
-    RemoveDirectoryW(folder.c_str());
-}
-
-}  // namespace
-}  // namespace wavorin::host::dialog
-
-namespace wavorin::host::dialog {
-namespace {
-
-// The real chooser, driven from a second thread: no read-only box, and a name of a file that
-// does not exist is refused (the chooser says so and stays open).
-TEST(ChooseMusicFile, TakesOnlyAFileThatExists)
-{
-    std::atomic<bool> readOnlyBoxShown{true};
-    std::atomic<bool> refused{false};
-    std::thread driver([&] {
-        HWND chooser = nullptr;
-        for (int i = 0; i < 200 && !(chooser && IsWindowVisible(chooser)); ++i, Sleep(50)) {
-            chooser = FindWindowW(L"#32770", L"ﾌｧｲﾙを開く");
-        }
-        if (!chooser) return;
-        readOnlyBoxShown = IsWindowVisible(GetDlgItem(chooser, chx1)) != FALSE;
-        for (const int field : {cmb13, edt1}) SetDlgItemTextW(chooser, field, L"C:\\vetsu_temp\\missing.mp3");
-        PostMessageW(chooser, WM_COMMAND, IDOK, 0);
-        HWND box = nullptr;
-        for (int i = 0; i < 200 && IsWindow(chooser) && !box; ++i, Sleep(50)) {
-            while ((box = FindWindowExW(nullptr, box, L"#32770", nullptr)) != nullptr) {
-                if (GetWindow(box, GW_OWNER) == chooser) break;
-            }
-        }
-        refused = box != nullptr;
-        if (box) PostMessageW(box, WM_COMMAND, IDOK, 0);
-        for (int i = 0; i < 200 && box && IsWindow(box); ++i) Sleep(50);
-        if (IsWindow(chooser)) PostMessageW(chooser, WM_COMMAND, IDCANCEL, 0);
-    });
-    CreateDirectoryW(L"C:\\vetsu_temp", nullptr);
-    const ChooserResult result = ChooseMusicFile(nullptr, L"C:\\vetsu_temp");
-    driver.join();
-    EXPECT_FALSE(readOnlyBoxShown);
-    EXPECT_TRUE(refused);
-    EXPECT_EQ(result.apiResult, 0);
-    EXPECT_FALSE(result.path.has_value());
 }
 
 }  // namespace

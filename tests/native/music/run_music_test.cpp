@@ -1,0 +1,154 @@
+// What a screensaver run sends to the music devices, by source, file and what the devices
+// answer; and the renderer watch that ends the run.
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <vector>
+
+#include "host/run/RendererWatch.h"
+#include "host/run/RunMusic.h"
+
+namespace wavorin::host {
+namespace {
+
+using namespace std::chrono_literals;
+using Commands = std::vector<std::wstring>;
+using Sounds = std::vector<std::optional<std::wstring>>;
+
+constexpr wchar_t kFails[] = L"!";  // a scripted answer that is an MCI error
+
+// A multimedia library that answers from a table (a playing disc on track 2 of 5, a playing
+// MP3; anything else succeeds silently) and records what it is asked.
+class ScriptedPort final : public MusicPort {
+public:
+    std::map<std::wstring, std::wstring> answers{
+        {L"status cdaudio current track", L"2"}, {L"status cdaudio number of tracks", L"5"},
+        {L"status cdaudio mode", L"playing"},    {L"status cdaudio position track 3", L"3:00:00:00"},
+        {L"status MP3Play mode", L"playing"}};
+    std::uint32_t waveDevices = 1;
+    Commands sent;
+    Sounds sounds;
+
+    MciReply SendString(std::wstring_view command, std::uint32_t answerLength) override
+    {
+        sent.emplace_back(command);
+        // A buffer for what is read back; none for plain commands.
+        const bool query = command.starts_with(L"status cdaudio") || command.starts_with(L"play cdaudio");
+        EXPECT_EQ(answerLength, command.ends_with(L"cdaudio mode") ? 255u : command.ends_with(L"MP3Play mode") ? 30u : query ? 512u : 0u);
+        const auto found = answers.find(sent.back());
+        if (found == answers.end()) return {};
+        return found->second == kFails ? MciReply{277, L""} : MciReply{0, found->second};
+    }
+    std::optional<std::wstring> ErrorText(std::uint32_t, std::uint32_t length) override { EXPECT_EQ(length, 256u); return std::nullopt; }
+    std::uint32_t WaveOutDeviceCount() override { return waveDevices; }
+    bool PlayLoopingSound(const std::optional<std::wstring>& file) override { return sounds.push_back(file), true; }
+    std::wstring ReachablePath(const std::wstring& path) override { return path.size() > 20 ? L"C:\\LONGPA~1\\SONG~1.MP3" : path; }
+};
+
+Commands Join(std::initializer_list<Commands> parts)
+{
+    Commands all;
+    for (const Commands& part : parts) all.insert(all.end(), part.begin(), part.end());
+    return all;
+}
+
+// The run's calls at its start, on two ticks of each music timer while it is on, and at its end.
+TEST(RunMusic, CallsBySourceFileAndDeviceAnswers)
+{
+    const Commands cdOpen = {L"open cdaudio", L"set cdaudio time format tmsf"};
+    const Commands cdClose = {L"stop cdaudio", L"close cdaudio"};
+    const Commands poll = {L"status cdaudio current track", L"status cdaudio number of tracks",
+                           L"status cdaudio mode"};
+    const Commands repeatPoll = Join({poll, {L"status cdaudio position track 3", L"play cdaudio from 3:00:00:00"}});
+    const Commands mp3Open = {L"open \"C:\\a.mp3\" type MPEGVideo Alias MP3Play", L"play MP3Play"};
+    const wchar_t* mp3OpenShort = L"open \"C:\\LONGPA~1\\SONG~1.MP3\" type MPEGVideo Alias MP3Play";
+    const Commands mp3Close = {L"stop MP3Play", L"close MP3Play"};
+    const Commands mp3Restart = {L"status MP3Play mode", L"stop MP3Play", L"play MP3Play from 0"};
+    const Commands repeatBeyond = {L"status cdaudio position track 9", L"play cdaudio from Error:277"};
+    struct Row {
+        const char* name;
+        std::int16_t kind = 0, repeatTrack = 0;
+        const wchar_t* file = L"";
+        std::vector<std::pair<std::wstring, std::wstring>> answers;
+        Commands sent;  // the ticks that show in it come only from a timer that is on
+        Sounds sounds;
+        std::uint32_t waveDevices = 1;
+    };
+    const Row rows[] = {
+        {.name = "no music", .kind = 0, .file = L"C:\\a.mp3"},
+        {.name = "unknown source", .kind = 3, .file = L"C:\\a.wav"},
+        {.name = "MIDI file", .kind = 2, .file = L"C:\\a.mid"},
+        {.name = "WAV", .kind = 2, .file = L"C:\\a.Wav", .sounds = {L"C:\\a.Wav", std::nullopt}},
+        {.name = "WAV, no wave device", .kind = 2, .file = L"C:\\a.wav", .sounds = {std::nullopt}, .waveDevices = 0},
+        {.name = "MP3", .kind = 2, .file = L"C:\\a.mp3",
+         .sent = Join({mp3Open, {L"status MP3Play mode", L"status MP3Play mode"}, mp3Close})},
+        {.name = "MP3 that stopped starts over", .kind = 2, .file = L"C:\\a.mp3",
+         .answers = {{L"status MP3Play mode", L"stopped"}}, .sent = Join({mp3Open, mp3Restart, mp3Restart, mp3Close})},
+        {.name = "MP3 on a long path: by its short name, not played when it does not open", .kind = 2,
+         .file = L"C:\\a long path to the song.mp3", .answers = {{mp3OpenShort, kFails}},
+         .sent = Join({{mp3OpenShort, L"status MP3Play mode", L"status MP3Play mode"}, mp3Close})},
+        {.name = "CD playing", .kind = 1, .sent = Join({cdOpen, poll, poll, cdClose})},
+        {.name = "CD without a disc: polled once, still closed", .kind = 1,
+         .answers = {{poll[0], kFails}}, .sent = Join({cdOpen, {poll[0]}, cdClose})},
+        {.name = "CD that cannot be read", .kind = 1, .answers = {{poll[1], kFails}},
+         .sent = Join({cdOpen, {poll[0], poll[1]}, cdClose})},
+        {.name = "CD stopped: started where it is", .kind = 1, .answers = {{poll[2], L"stopped"}},
+         .sent = Join({cdOpen, poll, {L"play cdaudio"}, poll, {L"play cdaudio"}, cdClose})},
+        {.name = "repeat track 3 while 2 plays", .kind = 1, .repeatTrack = 3,
+         .sent = Join({cdOpen, repeatPoll, repeatPoll, cdClose})},
+        {.name = "repeat track 3 while it plays", .kind = 1, .repeatTrack = 3, .answers = {{poll[0], L"3"}},
+         .sent = Join({cdOpen, poll, poll, cdClose})},
+        {.name = "repeat track 3, stopped on it", .kind = 1, .repeatTrack = 3,
+         .answers = {{poll[0], L"3"}, {poll[2], L"stopped"}}, .sent = Join({cdOpen, repeatPoll, repeatPoll, cdClose})},
+        {.name = "repeat track beyond the last: polling goes on", .kind = 1, .repeatTrack = 9,
+         .answers = {{repeatBeyond[0], kFails}}, .sent = Join({cdOpen, poll, repeatBeyond, poll, repeatBeyond, cdClose})},
+        {.name = "current track that is no number: polling stops", .kind = 1, .repeatTrack = 2,
+         .answers = {{poll[0], L"??"}}, .sent = Join({cdOpen, poll, cdClose})},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        ScriptedPort port;
+        port.waveDevices = row.waveDevices;
+        for (const auto& [command, answer] : row.answers) port.answers[command] = answer;
+        const MusicSettings settings{row.kind, row.repeatTrack, row.file, L""};
+        RunMusic music(port, settings);
+
+        music.Start();
+        for (int tick = 0; tick < 2; ++tick) {
+            if (music.Timer1Enabled()) music.Timer1_Timer();
+            if (music.Timer2Enabled()) music.Timer2_Timer();
+        }
+        music.Stop();
+        EXPECT_FALSE(music.Timer1Enabled() || music.Timer2Enabled());
+        EXPECT_EQ(port.sent, row.sent);
+        EXPECT_EQ(port.sounds, row.sounds);
+    }
+}
+
+// Looks as the run window takes them every 500 ms, and the look at which the run ends.
+TEST(RendererWatch, EndsTheRunOnlyWhenTheRendererIsGone)
+{
+    const struct {
+        const char* name;
+        std::vector<RendererLook> looks;  // window shown, process ended, time since the start
+        std::size_t endingLook;  // past the last: the run goes on
+    } rows[] = {
+        // A slow load: the first tick was due long ago and comes right after the start.
+        {"starting late", {{false, false, 5ms}, {false, false, 500ms}, {true, false, 1500ms}}, 3},
+        {"closed with Esc", {{true, false, 900ms}, {true, false, 1400ms}, {false, false, 1900ms}}, 2},
+        {"crashed before its window", {{false, false, 5ms}, {false, true, 500ms}}, 1},
+        {"never started", {{false, true, 0ms}}, 0},
+        {"ended beside another one's window", {{true, false, 500ms}, {true, true, 1000ms}}, 1},
+        {"no window within the grace time", {{false, false, 29'999ms}, {false, false, 30'000ms}}, 1},
+    };
+    for (const auto& row : rows) {
+        RendererWatch watch;
+        std::size_t ending = 0;
+        while (ending < row.looks.size() && !watch.IsGone(row.looks[ending])) ++ending;
+        EXPECT_EQ(ending, row.endingLook) << row.name;
+    }
+}
+
+}  // namespace
+}  // namespace wavorin::host
