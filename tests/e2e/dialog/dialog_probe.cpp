@@ -2,8 +2,12 @@
 // test: "focus" prints what has the keyboard focus ("repeat" for the repeat box, else the
 // control's text, or its class when it has none; "dialog" for the window itself, "none");
 // "text" prints the focused control's text; "active" prints "yes" when the dialog is the
-// foreground window, which keys go to. Output is UTF-8; exit code 1 when there is no dialog.
+// foreground window, which keys go to; "chooser" prints what the open file chooser shows
+// ("refusal" while a message box of its own is up, "read-only box" when it offers one, else
+// "plain"; "none" without a chooser). Output is UTF-8; exit code 1 when there is no dialog.
 #include <windows.h>
+
+#include <dlgs.h>
 
 #include <cstring>
 #include <string>
@@ -34,6 +38,19 @@ std::wstring FocusName(HWND dialog, HWND focus)
     return text.empty() || ClassOf(focus) == L"Edit" ? ClassOf(focus) : text;
 }
 
+std::wstring ChooserState(HWND dialog)
+{
+    HWND chooser = nullptr;
+    while ((chooser = FindWindowExW(nullptr, chooser, L"#32770", L"ﾌｧｲﾙを開く")) != nullptr) {
+        if (GetWindow(chooser, GW_OWNER) == dialog) break;
+    }
+    if (!chooser) return L"none";
+    for (HWND box = nullptr; (box = FindWindowExW(nullptr, box, L"#32770", nullptr)) != nullptr;) {
+        if (GetWindow(box, GW_OWNER) == chooser) return L"refusal";
+    }
+    return IsWindowVisible(GetDlgItem(chooser, chx1)) ? L"read-only box" : L"plain";
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -45,6 +62,7 @@ int main(int argc, char** argv)
     GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &thread);
     std::wstring answer = FocusName(dialog, thread.hwndFocus);
     if (std::strcmp(argv[1], "text") == 0) answer = thread.hwndFocus ? TextOf(thread.hwndFocus) : L"";
+    if (std::strcmp(argv[1], "chooser") == 0) answer = ChooserState(dialog);
     if (std::strcmp(argv[1], "active") == 0) answer = GetForegroundWindow() == dialog ? L"yes" : L"no";
     std::string bytes(answer.size() * 4 + 1, '\0');
     bytes.resize(std::size_t(WideCharToMultiByte(CP_UTF8, 0, answer.c_str(), int(answer.size()), bytes.data(),

@@ -58,6 +58,16 @@ click 70 110  # "MP3、WAV"
 click 58 136  # "..."
 chooser=$(wait_until 300 window_named '^ﾌｧｲﾙを開く$') || { fail "no file chooser"; exit 1; }
 expect focus Edit
+expect chooser plain  # no read-only box to tick
+# A file that does not exist is refused by the chooser itself.
+xdotool windowfocus --sync "$chooser" type --delay 30 'C:\wavorin_e2e\dialog\missing.mp3'
+expect text 'C:\wavorin_e2e\dialog\missing.mp3'
+xdotool windowfocus --sync "$chooser" key Return
+expect chooser refusal
+xdotool key Return
+expect chooser plain
+xdotool windowfocus --sync "$chooser" key End key --repeat 40 BackSpace
+expect text ''
 xdotool windowfocus --sync "$chooser" type --delay 30 'C:\wavorin_e2e\dialog\tone.mp3'
 expect text 'C:\wavorin_e2e\dialog\tone.mp3'
 xdotool windowfocus --sync "$chooser" key Return
