@@ -44,6 +44,15 @@ TEST(MipmapBuilderFor, TheContextMustVouchForGenerationAndForTheSides)
     }
 }
 
+// The live context's own description decides: Mesa generates any size it can hold.
+TEST_F(GlTest, TheLiveContextIsAskedForItsVersionExtensionsAndLimit)
+{
+    GLint maxSize = 0;
+    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxSize);
+    EXPECT_EQ(ChooseMipmapBuilder(1024, 768), Gl);
+    EXPECT_EQ(ChooseMipmapBuilder(maxSize + 1, 768), Glu);
+}
+
 TEST_F(GlTest, AMipmapChainIsCompleteOnlyDownToOnePixel)
 {
     // Wide and tall: one side reaches 1 before the other and stays there.
