@@ -197,6 +197,9 @@ protected:
         ASSERT_TRUE(button.Create(form.hwnd(), 10, 10, 113, 33, L"Cmd_Set", 1));
         button.onClick = [this] { ++clicks; };
         button.onDblClick = [this] { ++doubleClicks; };
+        button.onMouseMove = [this](std::int16_t& buttons, std::int16_t& shift, float&, float&) {
+            moves += std::to_string(buttons) + "/" + std::to_string(shift) + " ";
+        };
         button.onPropertyChanged = [this](std::string_view key) { changed += std::string(key) + " "; };
     }
     std::unique_ptr<XpButton> Another(int x, const char* properties = "")
@@ -212,7 +215,7 @@ protected:
     LONG_PTR original = 0;
     XpButton button;
     int clicks = 0, doubleClicks = 0;
-    std::string changed;
+    std::string changed, moves;  // moves: the buttons and shift keys each MouseMove event reports
 };
 
 TEST_F(ControlWindowTest, ButtonMessagesDriveItsFaceAndEvents)
@@ -224,6 +227,7 @@ TEST_F(ControlWindowTest, ButtonMessagesDriveItsFaceAndEvents)
     const std::tuple<HWND, UINT, WPARAM, LPARAM, Face, int, int, bool> kSteps[] = {
         {f, WM_ACTIVATE, WA_ACTIVE, 0, Face::Normal, 0, 0, false},  // through the hook on the form
         {b, WM_MOUSEMOVE, 0, in, Face::Hot, 0, 0, false},
+        {b, WM_MOUSEMOVE, MK_RBUTTON | MK_MBUTTON | MK_SHIFT | MK_CONTROL, in, Face::Hot, 0, 0, false},
         {b, WM_LBUTTONDOWN, MK_LBUTTON, in, Face::Pressed, 0, 0, true},
         {b, WM_MOUSEMOVE, MK_LBUTTON, out, Face::Focused, 0, 0, true},
         {b, WM_MOUSEMOVE, MK_LBUTTON, in, Face::Pressed, 0, 0, true},
@@ -245,6 +249,7 @@ TEST_F(ControlWindowTest, ButtonMessagesDriveItsFaceAndEvents)
             << "after message " << std::hex << message;
     }
     EXPECT_EQ(GetFocus(), b);  // the press took the focus
+    EXPECT_EQ(moves, "0/0 6/3 1/0 1/0 ");
 }
 
 TEST_F(ControlWindowTest, ButtonPropertiesAreAppliedInOrderAndWrittenBackTheSame)
