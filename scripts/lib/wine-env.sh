@@ -61,12 +61,16 @@ display_ensure() {
   fd_file=$(mktemp)
   Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$fd_file" >/dev/null 2>&1 &
   XVFB_PID=$!
-  for _ in $(seq 100); do
+  # A loaded machine can take seconds to start it; without a number there is no display.
+  for _ in $(seq 600); do
     [ -s "$fd_file" ] && break
     sleep 0.05
   done
-  export DISPLAY=":$(head -n1 "$fd_file")"
+  local number
+  number=$(head -n1 "$fd_file")
   rm -f "$fd_file"
+  [ -n "$number" ] || { echo "Xvfb did not start within 30 s" >&2; return 1; }
+  export DISPLAY=":$number"
 }
 
 display_stop() {
