@@ -3,12 +3,10 @@
 // centre while a tube carrying the desktop picture swings through its hole every two seconds.
 // Every frame is a function of the scene time alone. OpenGL 1.1 and GLU only.
 
+#include "common/contract/ProgramContract.h"
 #include "renderer/Texture.h"
 
 namespace wavorin::renderer {
-
-inline constexpr char kRingSnapshotPath[] = "C:\\vetsu_temp\\Zelvane1.alo";
-inline constexpr char kArcSnapshotPath[] = "C:\\vetsu_temp\\Zelvane2.alo";
 
 // Display list names.
 inline constexpr unsigned kRingListLevel0 = 1;
@@ -30,8 +28,8 @@ struct Scene {
 };
 
 struct SnapshotPaths {
-    const char* ring = kRingSnapshotPath;
-    const char* arc = kArcSnapshotPath;
+    const char* ring = contract::kRingSnapshotFile.c_str();
+    const char* arc = contract::kDesktopSnapshotFile.c_str();  // the tube carries the desktop
 };
 
 // GL state, camera, textures and display lists, with the context current. The aspect

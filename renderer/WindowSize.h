@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <filesystem>
 
-namespace wavorin::renderer {
+#include "common/contract/ProgramContract.h"
 
-inline constexpr char kSettingsFile[] = "C:\\vetsu_temp\\Wavorin.ini";
+namespace wavorin::renderer {
 
 struct WindowSize {
     std::int32_t width = 1024;
@@ -16,6 +16,6 @@ struct WindowSize {
 // "Width" and "Height" of the settings file, read as the platform's profile reader reads
 // whole numbers. Each side on its own: a missing file or key, 0, or text that is not a number
 // gives 1024 x 768. Other values, negative ones too, go to window creation unchanged.
-WindowSize ReadWindowSize(const std::filesystem::path& settingsFile = kSettingsFile);
+WindowSize ReadWindowSize(const std::filesystem::path& settingsFile = contract::kSettingsFile.c_str());
 
 }  // namespace wavorin::renderer

@@ -1,6 +1,6 @@
 #pragma once
 
-// Where the settings live: C:\vetsu_temp\Wavorin.ini, one section, names as CP932 bytes.
+// The settings file's one section and its keys, names as CP932 bytes.
 
 namespace wavorin::ini {
 

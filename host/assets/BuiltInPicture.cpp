@@ -8,7 +8,7 @@
 #define STBI_NO_STDIO
 #include <stb_image.h>
 
-namespace wavorin::host {
+namespace wavorin::assets {
 
 std::optional<RgbPicture> DecodePicture(std::span<const std::uint8_t> encoded)
 {
@@ -21,4 +21,4 @@ std::optional<RgbPicture> DecodePicture(std::span<const std::uint8_t> encoded)
     return RgbPicture{width, height, std::vector<std::uint8_t>(pixels.get(), pixels.get() + size)};
 }
 
-}  // namespace wavorin::host
+}  // namespace wavorin::assets

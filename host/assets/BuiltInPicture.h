@@ -7,7 +7,7 @@
 #include <span>
 #include <vector>
 
-namespace wavorin::host {
+namespace wavorin::assets {
 
 struct RgbPicture {
     int width = 0;
@@ -18,4 +18,4 @@ struct RgbPicture {
 // Nothing when the bytes are not a picture the decoder understands.
 std::optional<RgbPicture> DecodePicture(std::span<const std::uint8_t> encoded);
 
-}  // namespace wavorin::host
+}  // namespace wavorin::assets

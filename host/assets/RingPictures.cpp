@@ -6,7 +6,7 @@
 #include "host/assets/Resources.h"
 #endif
 
-namespace wavorin::host {
+namespace wavorin::assets {
 
 std::optional<snapshot::Picture> ToSnapshotPicture(const RgbPicture& picture)
 {
@@ -40,4 +40,4 @@ std::optional<snapshot::Picture> LoadRingPicture(int index)
 }
 #endif
 
-}  // namespace wavorin::host
+}  // namespace wavorin::assets

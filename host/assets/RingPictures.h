@@ -6,7 +6,7 @@
 #include "common/snapshot/BmpFormat.h"
 #include "host/assets/BuiltInPicture.h"
 
-namespace wavorin::host {
+namespace wavorin::assets {
 
 // The decoded picture in the snapshot file's layout.
 std::optional<snapshot::Picture> ToSnapshotPicture(const RgbPicture& picture);
@@ -16,4 +16,4 @@ std::optional<snapshot::Picture> ToSnapshotPicture(const RgbPicture& picture);
 std::optional<snapshot::Picture> LoadRingPicture(int index);
 #endif
 
-}  // namespace wavorin::host
+}  // namespace wavorin::assets

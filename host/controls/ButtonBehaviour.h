@@ -13,6 +13,8 @@ namespace wavorin::controls {
 
 // Mouse buttons as bit values and the key codes the button reacts to.
 inline constexpr std::int16_t kLeftButton = 1;
+inline constexpr std::int16_t kRightButton = 2;
+inline constexpr std::int16_t kMiddleButton = 4;
 inline constexpr int kKeyEnter = 13;
 inline constexpr int kKeySpace = 32;
 inline constexpr int kKeyLeft = 37;

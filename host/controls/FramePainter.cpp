@@ -6,6 +6,22 @@
 namespace wavorin::controls {
 namespace {
 
+// The retained image as pixels for the shadow smoothing.
+class ImageSurface final : public PixelSurface {
+public:
+    explicit ImageSurface(RetainedImage& image) : image_(image) {}
+
+    Colour Get(int x, int y) const override
+    {
+        const COLORREF pixel = image_.Pixel(x, y);
+        return pixel == CLR_INVALID ? kInvalidPixel : static_cast<Colour>(pixel);
+    }
+    void Set(int x, int y, Colour colour) override { image_.SetPixel(x, y, ToColorRef(colour)); }
+
+private:
+    RetainedImage& image_;
+};
+
 void Outline(HDC dc, std::int32_t style, int left, int top, int right, int bottom, int corner)
 {
     if (style == kSquareFrame) {

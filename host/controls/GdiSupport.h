@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "host/controls/Colour.h"
-#include "host/controls/PropertyStore.h"
+#include "host/controls/FontInfo.h"
 #include "host/win32/Handles.h"
 
 namespace wavorin::controls {

@@ -64,15 +64,4 @@ void RetainedImage::Show(HDC target) const
     if (bits_) BitBlt(target, 0, 0, width_, height_, dc_.get(), 0, 0, SRCCOPY);
 }
 
-Colour ImageSurface::Get(int x, int y) const
-{
-    const COLORREF pixel = image_.Pixel(x, y);
-    return pixel == CLR_INVALID ? kInvalidPixel : static_cast<Colour>(pixel);
-}
-
-void ImageSurface::Set(int x, int y, Colour colour)
-{
-    image_.SetPixel(x, y, ToColorRef(colour));
-}
-
 }  // namespace wavorin::controls

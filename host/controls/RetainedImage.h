@@ -6,7 +6,6 @@
 
 #include <cstdint>
 
-#include "host/controls/FrameShadow.h"
 #include "host/win32/Handles.h"
 
 namespace wavorin::controls {
@@ -39,17 +38,6 @@ private:
     std::uint32_t* bits_ = nullptr;
     int width_ = 0;
     int height_ = 0;
-};
-
-// The image as pixels for the shadow smoothing.
-class ImageSurface final : public PixelSurface {
-public:
-    explicit ImageSurface(RetainedImage& image) : image_(image) {}
-    Colour Get(int x, int y) const override;
-    void Set(int x, int y, Colour colour) override;
-
-private:
-    RetainedImage& image_;
 };
 
 }  // namespace wavorin::controls

@@ -17,10 +17,31 @@ constexpr double kMinimumSideTwips = 100;
 std::int16_t MouseButtonsOf(WPARAM keys)
 {
     std::int16_t buttons = 0;
-    if (keys & MK_LBUTTON) buttons |= 1;
-    if (keys & MK_RBUTTON) buttons |= 2;
-    if (keys & MK_MBUTTON) buttons |= 4;
+    if (keys & MK_LBUTTON) buttons |= kLeftButton;
+    if (keys & MK_RBUTTON) buttons |= kRightButton;
+    if (keys & MK_MBUTTON) buttons |= kMiddleButton;
     return buttons;
+}
+
+// Arrows always; Enter too, so the dialog manager hands it to the button instead of
+// pressing the default button.
+LRESULT DialogCodeFor(const MSG* pending)
+{
+    LRESULT code = DLGC_BUTTON | DLGC_WANTARROWS;
+    if (pending && pending->message == WM_KEYDOWN && pending->wParam == VK_RETURN) code |= DLGC_WANTMESSAGE;
+    return code;
+}
+
+// The button a press or release message is about.
+std::int16_t MouseButtonOf(UINT message)
+{
+    switch (message) {
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP: return kRightButton;
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP: return kMiddleButton;
+    default: return kLeftButton;
+    }
 }
 
 std::int16_t ShiftStateOf(WPARAM keys)
@@ -349,8 +370,17 @@ void XpButton::OnSize(int width, int height)
     Run(behaviour_.SizeCorrected());
 }
 
-void XpButton::OnMouseButton(std::int16_t button, bool down)
+void XpButton::OnCreate()
 {
+    RECT client{};
+    GetClientRect(hwnd(), &client);
+    image_.Resize(client.right, client.bottom);
+}
+
+void XpButton::OnMouseButton(UINT message)
+{
+    const std::int16_t button = MouseButtonOf(message);
+    const bool down = message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN;
     if (down) {
         if (button == kLeftButton && GetFocus() != hwnd()) SetFocus(hwnd());
         SetCapture(hwnd());
@@ -385,12 +415,9 @@ LRESULT XpButton::OnSysChar(WPARAM character, LPARAM lParam)
 LRESULT XpButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_CREATE: {
-        RECT client{};
-        GetClientRect(hwnd(), &client);
-        image_.Resize(client.right, client.bottom);
+    case WM_CREATE:
+        OnCreate();
         return 0;
-    }
     case WM_SIZE:
         OnSize(LOWORD(lParam), HIWORD(lParam));
         return 0;
@@ -404,12 +431,8 @@ LRESULT XpButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_PRINTCLIENT:
         image_.Show(reinterpret_cast<HDC>(wParam));
         return 0;
-    case WM_GETDLGCODE: {
-        LRESULT code = DLGC_BUTTON | DLGC_WANTARROWS;
-        const auto* pending = reinterpret_cast<const MSG*>(lParam);
-        if (pending && pending->message == WM_KEYDOWN && pending->wParam == VK_RETURN) code |= DLGC_WANTMESSAGE;
-        return code;
-    }
+    case WM_GETDLGCODE:
+        return DialogCodeFor(reinterpret_cast<const MSG*>(lParam));
     case WM_SETFOCUS:
         Run(behaviour_.GotFocus());
         return 0;
@@ -427,27 +450,11 @@ LRESULT XpButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case BM_CLICK:  // the dialog manager's answer to this button's access key
         Run(behaviour_.AccessKeyPressed());
         return 0;
-    case WM_LBUTTONDOWN:
-        OnMouseButton(kLeftButton, true);
+    case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN:
+    case WM_LBUTTONUP: case WM_RBUTTONUP: case WM_MBUTTONUP:
+        OnMouseButton(message);
         return 0;
-    case WM_RBUTTONDOWN:
-        OnMouseButton(2, true);
-        return 0;
-    case WM_MBUTTONDOWN:
-        OnMouseButton(4, true);
-        return 0;
-    case WM_LBUTTONUP:
-        OnMouseButton(kLeftButton, false);
-        return 0;
-    case WM_RBUTTONUP:
-        OnMouseButton(2, false);
-        return 0;
-    case WM_MBUTTONUP:
-        OnMouseButton(4, false);
-        return 0;
-    case WM_LBUTTONDBLCLK:
-    case WM_RBUTTONDBLCLK:
-    case WM_MBUTTONDBLCLK:
+    case WM_LBUTTONDBLCLK: case WM_RBUTTONDBLCLK: case WM_MBUTTONDBLCLK:
         // The second press of a double click arrives as this message instead of a press.
         SetCapture(hwnd());
         Run(behaviour_.DoubleClick());

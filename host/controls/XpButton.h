@@ -78,8 +78,9 @@ public:
 
 private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnCreate();
     void OnSize(int width, int height);
-    void OnMouseButton(std::int16_t button, bool down);
+    void OnMouseButton(UINT message);  // a press or release of any of the three buttons
     void OnMouseMove(WPARAM keys, LPARAM position);
     LRESULT OnSysChar(WPARAM character, LPARAM lParam);
     void InstallHooks();

@@ -2,7 +2,7 @@
 
 #include "host/win32/Handles.h"
 
-namespace wavorin::host::dialog {
+namespace wavorin::dialog {
 
 bool BannerBox::Create(HWND parent, int x, int y, int width, int height, HBITMAP strip, int frameHeight, HCURSOR cursor)
 {
@@ -68,4 +68,4 @@ void BannerBox::Paint()
     BitBlt(paint.dc(), 0, 0, info.bmWidth, frameHeight_, source.get(), 0, (frame_ - 1) * frameHeight_, SRCCOPY);
 }
 
-}  // namespace wavorin::host::dialog
+}  // namespace wavorin::dialog

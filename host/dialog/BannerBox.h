@@ -8,7 +8,7 @@
 
 #include "host/win32/Window.h"
 
-namespace wavorin::host::dialog {
+namespace wavorin::dialog {
 
 class BannerBox final : public win32::Window {
 public:
@@ -31,4 +31,4 @@ private:
     bool pressed_ = false;
 };
 
-}  // namespace wavorin::host::dialog
+}  // namespace wavorin::dialog

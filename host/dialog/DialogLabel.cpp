@@ -4,7 +4,7 @@
 
 #include "host/win32/Handles.h"
 
-namespace wavorin::host::dialog {
+namespace wavorin::dialog {
 
 bool DialogLabel::Create(HWND parent, int x, int y, int width, int height, std::wstring text, const LabelLook& look)
 {
@@ -118,4 +118,4 @@ void DialogLabel::Paint()
     BitBlt(paint.dc(), 0, 0, client.right, client.bottom, dc.get(), 0, 0, SRCCOPY);
 }
 
-}  // namespace wavorin::host::dialog
+}  // namespace wavorin::dialog

@@ -11,7 +11,7 @@
 #include "host/controls/RetainedImage.h"
 #include "host/win32/Window.h"
 
-namespace wavorin::host::dialog {
+namespace wavorin::dialog {
 
 struct LabelLook {
     HFONT font = nullptr;                               // not owned
@@ -46,4 +46,4 @@ private:
     HBITMAP picture_ = nullptr;
 };
 
-}  // namespace wavorin::host::dialog
+}  // namespace wavorin::dialog

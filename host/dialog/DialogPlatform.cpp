@@ -6,10 +6,10 @@
 #include <array>
 #include <vector>
 
-#include "host/startup/Titles.h"
+#include "host/settings/Program.h"
 #include "host/win32/Text.h"
 
-namespace wavorin::host::dialog {
+namespace wavorin::dialog {
 
 ChooserResult ChooseMusicFile(HWND owner, const std::wstring& folder)
 {
@@ -82,7 +82,7 @@ bool PathIsStorable(const std::wstring& path)
 
 void TellPathNotStorable(HWND owner)
 {
-    MessageBoxW(owner, kPathNotStorableMessage, kProgramTitle, MB_OK | MB_ICONEXCLAMATION);
+    MessageBoxW(owner, kPathNotStorableMessage, settings::kProgramTitle, MB_OK | MB_ICONEXCLAMATION);
 }
 
 namespace {
@@ -115,4 +115,4 @@ std::wstring DialogFontFace()
     return L"";
 }
 
-}  // namespace wavorin::host::dialog
+}  // namespace wavorin::dialog

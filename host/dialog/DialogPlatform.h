@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-namespace wavorin::host::dialog {
+namespace wavorin::dialog {
 
 // The maker's home page that the banner boxes open.
 inline constexpr wchar_t kHomePage[] = L"https://wavorin.example/";
@@ -39,4 +39,4 @@ void TellPathNotStorable(HWND owner);
 // proportional Gothic the system has; empty when none (the system then picks by character set).
 std::wstring DialogFontFace();
 
-}  // namespace wavorin::host::dialog
+}  // namespace wavorin::dialog

@@ -5,14 +5,16 @@
 #include <cstdlib>
 #include <limits>
 
-namespace wavorin::host::dialog {
+namespace wavorin::dialog {
 
-SourceControls ControlsFor(std::int16_t bgmKind)
+SourceControls ControlsFor(settings::MusicSource source)
 {
+    using settings::MusicSource;
     SourceControls controls;
-    controls.repeatEnabled = bgmKind == 1;
-    controls.fileEnabled = bgmKind == 2;
-    if (bgmKind >= 0 && bgmKind <= 2) controls.selectedOption = bgmKind;
+    controls.repeatEnabled = source == MusicSource::AudioCd;
+    controls.fileEnabled = source == MusicSource::File;
+    const int stored = static_cast<int>(source);
+    if (stored >= 0 && stored <= 2) controls.selectedOption = stored;  // an option for each named source
     return controls;
 }
 
@@ -108,4 +110,4 @@ std::int16_t ZoomCoordinate(long coordinate)
     return static_cast<std::int16_t>(coordinate);
 }
 
-}  // namespace wavorin::host::dialog
+}  // namespace wavorin::dialog

@@ -8,15 +8,17 @@
 #include <string>
 #include <string_view>
 
-namespace wavorin::host::dialog {
+#include "host/settings/MusicSettings.h"
+
+namespace wavorin::dialog {
 
 // The controls that depend on the music source.
 struct SourceControls {
     bool repeatEnabled = false;  // the CD track box
-    bool fileEnabled = false;    // the "..." button
+    bool fileEnabled = false;    // the choose-file button
     std::optional<int> selectedOption;  // the option glyph shown as selected, none for a stray value
 };
-SourceControls ControlsFor(std::int16_t bgmKind);
+SourceControls ControlsFor(settings::MusicSource source);
 
 // The repeat track as the combo box shows it: the number, and nothing for 0.
 std::wstring RepeatTrackText(std::int16_t track);
@@ -40,7 +42,6 @@ class BannerAnimation {
 public:
     // Advances one tick; nothing to show on the cycle's last tick.
     std::optional<BannerStep> Tick();
-    std::int16_t AnimationTick() const { return tick_; }
 
 private:
     std::int16_t tick_ = 0;
@@ -56,4 +57,4 @@ Placement PlaceDialog(int screenWidth, int screenHeight, int windowWidth, int wi
 // A pointer coordinate as the 16-bit zoom point keeps it: 0 when it does not fit.
 std::int16_t ZoomCoordinate(long coordinate);
 
-}  // namespace wavorin::host::dialog
+}  // namespace wavorin::dialog

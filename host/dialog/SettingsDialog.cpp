@@ -2,15 +2,21 @@
 
 #include <string>
 
+#include "common/contract/ProgramContract.h"
 #include "common/ini/IniNames.h"
 #include "host/assets/Resources.h"
-#include "host/startup/Titles.h"
-#include "host/win32/SettingsFile.h"
+#include "host/settings/Program.h"
+#include "host/settings/SettingsFile.h"
+#include "host/settings/SettingsLoader.h"
 
-namespace wavorin::host::dialog {
+namespace wavorin::dialog {
 namespace {
 
-constexpr UINT_PTR kBannerTimer = 1;  // Timer1
+using settings::MusicSource;
+
+constexpr wchar_t kSettingsDialogClass[] = L"Zelvane_P";
+
+constexpr UINT_PTR kBannerTimer = 1;
 constexpr UINT kBannerInterval = 100;
 constexpr int kClientWidth = 522;
 constexpr int kClientHeight = 265;
@@ -21,28 +27,9 @@ constexpr wchar_t kCredit[] = L"Wavorin Ver1.00  © Wavorin";
 constexpr int kBannerFrameWidth = 120;
 constexpr int kOptionGlyphSide = 12;
 
-// Marks a window whose keys go through the dialog manager.
-constexpr wchar_t kDialogKeysProperty[] = L"Wavorin.DialogKeys";
-
 RECT PointRect(POINT point)
 {
     return RECT{point.x, point.y, point.x, point.y};
-}
-
-// Sees every message the thread's loops take from the queue. A key for a control of a marked
-// window goes to the dialog manager, which handles it (or dispatches it itself); the loop
-// then gets a message that does nothing.
-LRESULT CALLBACK RouteDialogKeys(int code, WPARAM removal, LPARAM lParam)
-{
-    auto* message = reinterpret_cast<MSG*>(lParam);
-    if (code == HC_ACTION && removal == PM_REMOVE && message && message->hwnd && message->message >= WM_KEYFIRST &&
-        message->message <= WM_KEYLAST) {
-        const HWND root = GetAncestor(message->hwnd, GA_ROOT);
-        if (root && GetPropW(root, kDialogKeysProperty) && IsDialogMessageW(root, message)) {
-            message->message = WM_NULL;
-        }
-    }
-    return CallNextHookEx(nullptr, code, removal, lParam);
 }
 
 // Whether the window and every window it lies on can take the focus.
@@ -57,14 +44,7 @@ bool CanTakeFocus(HWND window, HWND dialog)
 
 }  // namespace
 
-void DialogKeys::Attach(HWND dialog)
-{
-    // The mark goes with the window; the hook, for this thread, with this object.
-    SetPropW(dialog, kDialogKeysProperty, reinterpret_cast<HANDLE>(1));
-    hook_.reset(SetWindowsHookExW(WH_GETMESSAGE, &RouteDialogKeys, nullptr, GetCurrentThreadId()));
-}
-
-SettingsDialog::SettingsDialog(MusicSettings settings, int dotsPerInch)
+SettingsDialog::SettingsDialog(settings::MusicSettings settings, int dotsPerInch)
     : settings_(std::move(settings)), dotsPerInch_(dotsPerInch)
 {
 }
@@ -92,7 +72,7 @@ bool SettingsDialog::Create()
     const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
     RECT frame{0, 0, Scaled(kClientWidth), Scaled(kClientHeight)};
     AdjustWindowRectEx(&frame, style, FALSE, 0);
-    const win32::WindowClass windowClass{L"Zelvane_P", 0, background_.get()};
+    const win32::WindowClass windowClass{kSettingsDialogClass, 0, background_.get()};
     if (!Window::Create(windowClass, kSettingsDialogTitle, style, 0, 0, 0, frame.right - frame.left,
                         frame.bottom - frame.top, nullptr)) {
         return false;
@@ -162,9 +142,9 @@ void SettingsDialog::CreateControls()
                               bannerStrip_.get(), Scaled(kBannerFrameHeight), bannerCursor_);
         banners_[box]->onClick = [this] { OpenHomePage(hwnd()); };
     }
-    setButton_ = MakeButton(hwnd(), 144, 192, 113, 33, L"Cmd_Set", "設定");
-    setButton_->onClick = [this] { Save(); };
-    cancelButton_ = MakeButton(hwnd(), 260, 192, 113, 33, L"Cmd_Can", "ｷｬﾝｾﾙ");
+    saveButton_ = MakeButton(hwnd(), 144, 192, 113, 33, L"SaveButton", "設定");
+    saveButton_->onClick = [this] { Save(); };
+    cancelButton_ = MakeButton(hwnd(), 260, 192, 113, 33, L"CancelButton", "ｷｬﾝｾﾙ");
     cancelButton_->onClick = [this] { PostMessageW(hwnd(), WM_CLOSE, 0, 0); };
 
     LabelLook plain;
@@ -180,8 +160,7 @@ void SettingsDialog::CreateMusicControls(HWND panel)
     onPanel.font = font_.get();
     onPanel.backdrop = &panel_->FaceImage();
 
-    // Sh(0), Sh(1) and lbl(15): the etched frame around the title, the white outline one
-    // pixel right of and below the black one.
+    // The title in an etched frame: a white outline one pixel right of and below the black one.
     LabelLook etched = onPanel;
     etched.etched = true;
     etched.centred = true;
@@ -189,20 +168,23 @@ void SettingsDialog::CreateMusicControls(HWND panel)
     title_ = std::make_unique<DialogLabel>();
     title_->Create(panel, Scaled(20), Scaled(16), Scaled(113) + 1, Scaled(21) + 1, L"BGM", etched);
 
-    // The options, by source: 1 audio CD (top row), 0 none, 2 music file.
+    // The options, indexed by the source's stored number: audio CD on the top row, then
+    // none, then a music file.
     static constexpr struct {
         int top;
         int labelWidth;
         const wchar_t* text;
     } kRows[3] = {{72, 22, L"なし"}, {52, 43, L"音楽CD"}, {92, 60, L"MP3、WAV"}};
-    for (std::int16_t kind = 0; kind < 3; ++kind) {
-        optionImages_[kind] = std::make_unique<DialogLabel>();
-        optionImages_[kind]->Create(panel, Scaled(28), Scaled(kRows[kind].top), Scaled(13), Scaled(13), L"", onPanel);
-        optionImages_[kind]->onMouseDown = [this, kind] { ChooseSource(kind); };
-        optionLabels_[kind] = std::make_unique<DialogLabel>();
-        optionLabels_[kind]->Create(panel, Scaled(44), Scaled(kRows[kind].top), Scaled(kRows[kind].labelWidth),
-                                    Scaled(13), kRows[kind].text, onPanel);
-        optionLabels_[kind]->onMouseDown = [this, kind] { ChooseSource(kind); };
+    for (int option = 0; option < 3; ++option) {
+        const auto source = static_cast<MusicSource>(option);
+        const auto& row = kRows[option];
+        optionGlyphBoxes_[option] = std::make_unique<DialogLabel>();
+        optionGlyphBoxes_[option]->Create(panel, Scaled(28), Scaled(row.top), Scaled(13), Scaled(13), L"", onPanel);
+        optionGlyphBoxes_[option]->onMouseDown = [this, source] { ChooseSource(source); };
+        optionLabels_[option] = std::make_unique<DialogLabel>();
+        optionLabels_[option]->Create(panel, Scaled(44), Scaled(row.top), Scaled(row.labelWidth), Scaled(13), row.text,
+                                      onPanel);
+        optionLabels_[option]->onMouseDown = [this, source] { ChooseSource(source); };
     }
 
     // The edit part scrolls, so a text longer than the narrow box can still be typed.
@@ -218,8 +200,8 @@ void SettingsDialog::CreateMusicControls(HWND panel)
     repeatLabel_ = std::make_unique<DialogLabel>();
     repeatLabel_->Create(panel, Scaled(140), Scaled(52), Scaled(66), Scaled(13), L"曲目をﾘﾋﾟｰﾄ", onPanel);
 
-    fileButton_ = MakeButton(panel, 24, 112, 45, 25, L"Cmd_File", "...");
-    fileButton_->onClick = [this] { ChooseFile(); };
+    chooseFileButton_ = MakeButton(panel, 24, 112, 45, 25, L"ChooseFileButton", "...");
+    chooseFileButton_->onClick = [this] { ChooseFile(); };
 
     LabelLook bordered = onPanel;
     bordered.border = true;
@@ -239,20 +221,19 @@ void SettingsDialog::OpeningSteps()
     }
 
     if (repeatBox_) EnableWindow(repeatBox_, FALSE);
-    ChooseSource(settings_.BgmKind);  // glyphs and enabling; the kind stays as loaded
+    ChooseSource(settings_.source);  // glyphs and enabling; the source stays as loaded
 
     if (repeatBox_) {
-        SetWindowTextW(repeatBox_, RepeatTrackText(settings_.BgmRepeatTrack).c_str());
+        SetWindowTextW(repeatBox_, RepeatTrackText(settings_.repeatTrack).c_str());
         for (int entry = 0; entry < kRepeatListEntries; ++entry) {
             const std::wstring text = RepeatTrackText(static_cast<std::int16_t>(entry));
             SendMessageW(repeatBox_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
         }
     }
-    fileName_->SetText(settings_.BgmFile);
+    fileName_->SetText(settings_.file);
 
     POINT pointer{};
     const BOOL read = GetCursorPos(&pointer);
-    lastApiResult_ = read;
     zoomPoint_ = read ? POINT{ZoomCoordinate(pointer.x), ZoomCoordinate(pointer.y)} : POINT{0, 0};
 
     RECT to{};
@@ -260,16 +241,16 @@ void SettingsDialog::OpeningSteps()
     SetCursor(LoadCursorW(nullptr, IDC_ARROW));
 }
 
-void SettingsDialog::ChooseSource(std::int16_t kind)
+void SettingsDialog::ChooseSource(MusicSource source)
 {
-    settings_.BgmKind = kind;
-    const SourceControls controls = ControlsFor(kind);
+    settings_.source = source;
+    const SourceControls controls = ControlsFor(source);
     for (int option = 0; option < 3; ++option) {
         const bool selected = controls.selectedOption == option;
-        optionImages_[option]->SetPicture(optionGlyphs_[selected ? 1 : 0].get());
+        optionGlyphBoxes_[option]->SetPicture(optionGlyphs_[selected ? 1 : 0].get());
     }
     if (repeatBox_) EnableWindow(repeatBox_, controls.repeatEnabled);
-    fileButton_->SetEnabled(controls.fileEnabled);
+    chooseFileButton_->SetEnabled(controls.fileEnabled);
     // A control that was just disabled loses the focus; the keyboard must not lose the dialog.
     if (GetActiveWindow() == hwnd() && !FocusIsOnAControl()) RestoreFocus();
 }
@@ -300,13 +281,14 @@ bool SettingsDialog::RepeatEnabled() const
 
 bool SettingsDialog::FileEnabled() const
 {
-    return fileButton_->Enabled();
+    return chooseFileButton_->Enabled();
 }
 
 std::optional<int> SettingsDialog::SelectedOption() const
 {
     for (int option = 0; option < 3; ++option) {
-        if (optionImages_[option]->Picture() && optionImages_[option]->Picture() == optionGlyphs_[1].get()) {
+        const HBITMAP shown = optionGlyphBoxes_[option]->Picture();
+        if (shown && shown == optionGlyphs_[1].get()) {
             return option;
         }
     }
@@ -333,34 +315,35 @@ std::wstring SettingsDialog::FileText() const
 
 void SettingsDialog::ChooseFile()
 {
-    const ChooserResult chosen = chooseFile(hwnd(), settings_.BgmFolder);
-    lastApiResult_ = chosen.apiResult;
+    const ChooserResult chosen = chooseFile(hwnd(), settings_.chooserFolder);
     if (chosen.apiResult <= 0 || !chosen.path) return;
     // The next start could not read such a path back: the previous choice stays.
     if (!PathIsStorable(*chosen.path)) {
         if (refusePath) refusePath(hwnd());
         return;
     }
-    settings_.BgmFile = *chosen.path;
-    fileName_->SetText(settings_.BgmFile);
-    settings_.BgmFolder = FolderOf(settings_.BgmFile);
+    settings_.file = *chosen.path;
+    fileName_->SetText(settings_.file);
+    settings_.chooserFolder = settings::FolderOf(settings_.file);
 }
 
 void SettingsDialog::Save()
 {
+    using settings::WriteIni;
+    const std::wstring file = contract::kSettingsFileW.c_str();
     // Each write stands alone: a failed one does not stop the next.
-    const bool kindSaved = WriteIni(ini::kSection, ini::kKeyBgmKind, std::to_string(settings_.BgmKind), kSettingsFile);
-    settings_.BgmRepeatTrack = RepeatTrackOf(RepeatText());
-    const bool repeatSaved =
-        WriteIni(ini::kSection, ini::kKeyBgmRepeat, std::to_string(settings_.BgmRepeatTrack), kSettingsFile);
-    const bool fileSaved = WriteIni(ini::kSection, ini::kKeyBgmFile, StorablePath(settings_.BgmFile), kSettingsFile);
-    if (!kindSaved || !repeatSaved || !fileSaved) {
+    const bool sourceSaved =
+        WriteIni(ini::kSection, ini::kKeyBgmKind, std::to_string(static_cast<int>(settings_.source)), file);
+    settings_.repeatTrack = RepeatTrackOf(RepeatText());
+    const bool repeatSaved = WriteIni(ini::kSection, ini::kKeyBgmRepeat, std::to_string(settings_.repeatTrack), file);
+    const bool fileSaved = WriteIni(ini::kSection, ini::kKeyBgmFile, StorablePath(settings_.file), file);
+    if (!sourceSaved || !repeatSaved || !fileSaved) {
         // Closing now would tell the user the settings were kept. The dialog stays open, so
-        // "設定" can be pressed again once the file is free.
-        const std::wstring message = std::wstring(L"設定を保存できませんでした。\n\n") + kSettingsFile +
+        // the save button can be pressed again once the file is free.
+        const std::wstring message = std::wstring(L"設定を保存できませんでした。\n\n") + file +
                                      L" に書き込めません。ほかのプログラムがこのファイルを開いていないか、"
                                      L"読み取り専用になっていないかを確かめてから、もう一度「設定」を押してください。";
-        MessageBoxW(hwnd(), message.c_str(), kProgramTitle, MB_OK | MB_ICONEXCLAMATION);
+        MessageBoxW(hwnd(), message.c_str(), settings::kProgramTitle, MB_OK | MB_ICONEXCLAMATION);
         return;
     }
     // Closed once the button's handler is done with it.
@@ -409,14 +392,14 @@ LRESULT SettingsDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
         RestoreFocus();
         return 0;
     case WM_COMMAND:
-        // Esc, through the dialog manager: what "ｷｬﾝｾﾙ" does.
+        // Esc, through the dialog manager: what the cancel button does.
         if (LOWORD(wParam) == IDCANCEL && HIWORD(wParam) == BN_CLICKED) {
             PostMessageW(hwnd(), WM_CLOSE, 0, 0);
             return 0;
         }
         break;
     case WM_DESTROY:
-        RemovePropW(hwnd(), kDialogKeysProperty);
+        win32::DialogKeys::Detach(hwnd());
         PostQuitMessage(0);
         return 0;
     default:
@@ -425,4 +408,4 @@ LRESULT SettingsDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
     return Window::HandleMessage(message, wParam, lParam);
 }
 
-}  // namespace wavorin::host::dialog
+}  // namespace wavorin::dialog

@@ -1,6 +1,6 @@
 #pragma once
-// The settings dialog Zelvane_P: edits the music source, the CD track to repeat and the
-// music file, and writes them to the settings file on "設定".
+// The settings dialog: edits the music source, the CD track to repeat and the music file,
+// and writes them to the settings file when saved.
 
 #include <windows.h>
 
@@ -17,33 +17,22 @@
 #include "host/dialog/DialogLabel.h"
 #include "host/dialog/DialogPlatform.h"
 #include "host/dialog/DialogRules.h"
-#include "host/startup/Settings.h"
+#include "host/settings/MusicSettings.h"
+#include "host/win32/DialogKeys.h"
 #include "host/win32/Handles.h"
 #include "host/win32/Window.h"
 
-namespace wavorin::host::dialog {
+namespace wavorin::dialog {
+
+// Marks the open dialog: a second start finds it and stays out.
+inline constexpr wchar_t kSettingsDialogTitle[] = L"■Wavorin■";
 
 inline constexpr COLORREF kDialogBackground = RGB(224, 224, 224);
-
-// Routes the keys of a window's controls through the dialog manager, as a system dialog's
-// own loop does (Tab, Shift+Tab, Esc, Enter), whatever message loop runs the window.
-class DialogKeys {
-public:
-    void Attach(HWND dialog);
-
-private:
-    struct HookTraits {
-        using Handle = HHOOK;
-        static Handle Invalid() { return nullptr; }
-        static void Close(Handle hook) { UnhookWindowsHookEx(hook); }
-    };
-    win32::Unique<HookTraits> hook_;
-};
 
 class SettingsDialog final : public win32::Window {
 public:
     // `dotsPerInch` is the display scale to lay out for; 0 takes the screen's.
-    explicit SettingsDialog(MusicSettings settings, int dotsPerInch = 0);
+    explicit SettingsDialog(settings::MusicSettings settings, int dotsPerInch = 0);
     ~SettingsDialog() override;
 
     // Builds the window and its controls, runs the opening steps and the opening zoom, and
@@ -56,9 +45,9 @@ public:
     std::function<void(HWND owner)> refusePath = &TellPathNotStorable;
 
     // What the user sees and what the dialog holds, for the tests that drive it.
-    const MusicSettings& Settings() const { return settings_; }
-    void ChooseSource(std::int16_t kind);
-    void ChooseFile();  // what "..." does
+    const settings::MusicSettings& Settings() const { return settings_; }
+    void ChooseSource(settings::MusicSource source);
+    void ChooseFile();  // what the choose-file button does
     bool RepeatEnabled() const;
     bool FileEnabled() const;
     std::optional<int> SelectedOption() const;
@@ -66,9 +55,7 @@ public:
     int RepeatListCount() const;
     std::wstring FileText() const;
     int BannerFrame(int box) const { return banners_[box]->Frame(); }
-    std::int16_t AnimationTick() const { return banner_.AnimationTick(); }
     POINT ZoomPoint() const { return zoomPoint_; }
-    std::int32_t LastApiResult() const { return lastApiResult_; }
 
 private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -87,18 +74,17 @@ private:
     void RestoreFocus();
     bool FocusIsOnAControl() const;
 
-    MusicSettings settings_;
+    settings::MusicSettings settings_;
     BannerAnimation banner_;
     POINT zoomPoint_{0, 0};
-    std::int32_t lastApiResult_ = 0;
     int dotsPerInch_ = 0;
     bool closing_ = false;
     HWND lastFocus_ = nullptr;  // the control that had the focus when the dialog was last active
-    DialogKeys keys_;
+    win32::DialogKeys keys_;
 
     win32::UniqueBrush background_;
     win32::UniqueBitmap bannerStrip_;
-    std::array<win32::UniqueBitmap, 2> optionGlyphs_;  // Img_Ra: 0 not selected, 1 selected
+    std::array<win32::UniqueBitmap, 2> optionGlyphs_;  // 0 not selected, 1 selected
     HICON icon_ = nullptr;                              // shared resource, never destroyed
     HCURSOR bannerCursor_ = nullptr;                    // shared resource, never destroyed
     std::string fontFace_;
@@ -106,16 +92,16 @@ private:
 
     std::unique_ptr<controls::FramePanel> panel_;
     std::unique_ptr<DialogLabel> title_;
-    std::array<std::unique_ptr<DialogLabel>, 3> optionImages_;  // Img_BGM, by source
-    std::array<std::unique_ptr<DialogLabel>, 3> optionLabels_;  // lbl_BGM, by source
+    std::array<std::unique_ptr<DialogLabel>, 3> optionGlyphBoxes_;  // by source
+    std::array<std::unique_ptr<DialogLabel>, 3> optionLabels_;      // by source
     std::unique_ptr<DialogLabel> repeatLabel_;
     std::unique_ptr<DialogLabel> fileName_;
     std::unique_ptr<DialogLabel> credit_;
-    HWND repeatBox_ = nullptr;  // BGM_Repeat, a child of the panel
-    std::unique_ptr<controls::XpButton> fileButton_;
-    std::unique_ptr<controls::XpButton> setButton_;
+    HWND repeatBox_ = nullptr;  // the CD track combo box, a child of the panel
+    std::unique_ptr<controls::XpButton> chooseFileButton_;
+    std::unique_ptr<controls::XpButton> saveButton_;
     std::unique_ptr<controls::XpButton> cancelButton_;
-    std::array<std::unique_ptr<BannerBox>, 2> banners_;  // Pic_m
+    std::array<std::unique_ptr<BannerBox>, 2> banners_;  // left and right
 };
 
-}  // namespace wavorin::host::dialog
+}  // namespace wavorin::dialog

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <optional>
 
-namespace wavorin::host {
+namespace wavorin::music {
 namespace {
 
 constexpr std::uint32_t kAnswerLength = 512;
@@ -65,7 +65,6 @@ std::int32_t MusicPlayer::SendMciCommand(std::wstring_view command, std::wstring
         return -1;
     }
     MciReply reply = port_.SendString(command, kAnswerLength);
-    lastApiResult_ = static_cast<std::int32_t>(reply.code);
     if (reply.code != 0) {
         answer = port_.ErrorText(reply.code, kErrorTextLength).value_or(kNoErrorText);
         return static_cast<std::int32_t>(reply.code);
@@ -76,10 +75,10 @@ std::int32_t MusicPlayer::SendMciCommand(std::wstring_view command, std::wstring
 
 std::wstring MusicPlayer::QueryMci(std::wstring_view command)
 {
-    const std::int32_t code = SendMciCommand(command, mciAnswer_);
-    lastApiResult_ = code;
+    std::wstring answer;
+    const std::int32_t code = SendMciCommand(command, answer);
     if (code != 0) return L"Error:" + std::to_wstring(code);
-    return mciAnswer_;
+    return answer;
 }
 
 std::int32_t MusicPlayer::PlayMciDevice(std::wstring_view device, std::wstring_view start, std::wstring_view end)
@@ -88,18 +87,16 @@ std::int32_t MusicPlayer::PlayMciDevice(std::wstring_view device, std::wstring_v
     command += device;
     if (!start.empty()) (command += L" from ") += start;
     if (!end.empty()) (command += L" to ") += end;
-    return SendMciCommand(command, mciAnswer_);
+    std::wstring answer;
+    return SendMciCommand(command, answer);
 }
 
-void MusicPlayer::SendRecorded(std::wstring_view command)
-{
-    lastApiResult_ = static_cast<std::int32_t>(port_.SendString(command, 0).code);
-}
+void MusicPlayer::SendWithoutAnswer(std::wstring_view command) { port_.SendString(command, 0); }
 
 void MusicPlayer::OpenCdAudio()
 {
-    SendRecorded(L"open cdaudio");
-    SendRecorded(L"set cdaudio time format tmsf");
+    SendWithoutAnswer(L"open cdaudio");
+    SendWithoutAnswer(L"set cdaudio time format tmsf");
 }
 
 void MusicPlayer::PollCdAudio() { cdPollOk_ = PollCdAudioSteps(); }
@@ -111,16 +108,15 @@ bool MusicPlayer::PollCdAudioSteps()
     // Only tells whether the disc can be read.
     if (ReportsError(QueryMci(L"status cdaudio number of tracks"))) return false;
 
-    MciReply mode = port_.SendString(L"status cdaudio mode", kCdModeLength);
-    lastApiResult_ = static_cast<std::int32_t>(mode.code);
+    const MciReply mode = port_.SendString(L"status cdaudio mode", kCdModeLength);
     const bool stopped = ModeIs(mode.answer, L"stopped");
 
-    if (settings_.BgmRepeatTrack != 0) {
+    if (settings_.repeatTrack != 0) {
         const std::optional<long> track = TrackNumberOf(currentTrack);
         if (!track) return false;  // a current track that is not a number ends the poll as failed
-        if (stopped || *track != settings_.BgmRepeatTrack) {
+        if (stopped || *track != settings_.repeatTrack) {
             const std::wstring start =
-                QueryMci(L"status cdaudio position track " + std::to_wstring(settings_.BgmRepeatTrack));
+                QueryMci(L"status cdaudio position track " + std::to_wstring(settings_.repeatTrack));
             PlayMciDevice(L"cdaudio", start, L"");
         }
     } else if (stopped) {
@@ -131,13 +127,13 @@ bool MusicPlayer::PollCdAudioSteps()
 
 void MusicPlayer::CloseCdAudio()
 {
-    SendRecorded(L"stop cdaudio");
-    SendRecorded(L"close cdaudio");
+    SendWithoutAnswer(L"stop cdaudio");
+    SendWithoutAnswer(L"close cdaudio");
 }
 
 void MusicPlayer::OpenAndPlayMp3()
 {
-    const std::wstring open = L"open \"" + port_.ReachablePath(settings_.BgmFile) + L"\" type MPEGVideo Alias MP3Play";
+    const std::wstring open = L"open \"" + port_.ReachablePath(settings_.file) + L"\" type MPEGVideo Alias MP3Play";
     if (port_.SendString(open, 0).code == 0) port_.SendString(L"play MP3Play", 0);
 }
 
@@ -162,9 +158,9 @@ void MusicPlayer::CloseMp3()
 void MusicPlayer::PlayWav()
 {
     if (port_.WaveOutDeviceCount() == 0) return;
-    lastApiResult_ = port_.PlayLoopingSound(port_.ReachablePath(settings_.BgmFile));
+    port_.PlayLoopingSound(port_.ReachablePath(settings_.file));
 }
 
-void MusicPlayer::StopWav() { lastApiResult_ = port_.PlayLoopingSound(std::nullopt); }
+void MusicPlayer::StopWav() { port_.PlayLoopingSound(std::nullopt); }
 
-}  // namespace wavorin::host
+}  // namespace wavorin::music

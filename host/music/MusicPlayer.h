@@ -7,9 +7,9 @@
 #include <string_view>
 
 #include "host/music/MusicPort.h"
-#include "host/startup/Settings.h"
+#include "host/settings/MusicSettings.h"
 
-namespace wavorin::host {
+namespace wavorin::music {
 
 enum class MusicFileType { None, Mp3, Wav };
 
@@ -18,7 +18,7 @@ MusicFileType MusicFileTypeOf(std::wstring_view path);
 
 class MusicPlayer {
 public:
-    MusicPlayer(MusicPort& port, const MusicSettings& settings) : port_(port), settings_(settings) {}
+    MusicPlayer(MusicPort& port, const settings::MusicSettings& settings) : port_(port), settings_(settings) {}
 
     // 0 with the device's answer, or the MCI error code with its error text; -1 without
     // calling MCI for an empty command.
@@ -43,18 +43,14 @@ public:
     void StopWav();
 
     bool CdPollOk() const { return cdPollOk_; }
-    const std::wstring& MciAnswer() const { return mciAnswer_; }
-    std::int32_t LastApiResult() const { return lastApiResult_; }
 
 private:
-    void SendRecorded(std::wstring_view command);
+    void SendWithoutAnswer(std::wstring_view command);
     bool PollCdAudioSteps();
 
     MusicPort& port_;
-    const MusicSettings& settings_;
+    const settings::MusicSettings& settings_;
     bool cdPollOk_ = true;
-    std::wstring mciAnswer_;
-    std::int32_t lastApiResult_ = 0;  // result of the latest recorded call; for debugging only
 };
 
-}  // namespace wavorin::host
+}  // namespace wavorin::music

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace wavorin::host {
+namespace wavorin::music {
 
 struct MciReply {
     std::uint32_t code = 0;  // 0 on success, else the MCI error code
@@ -33,4 +33,4 @@ public:
     virtual std::wstring ReachablePath(const std::wstring& path) = 0;
 };
 
-}  // namespace wavorin::host
+}  // namespace wavorin::music

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-namespace wavorin::host {
+namespace wavorin::music {
 namespace {
 
 std::wstring TextBefore0(const std::vector<wchar_t>& buffer)
@@ -59,4 +59,4 @@ std::wstring WinmmPort::ReachablePath(const std::wstring& path)
     return result;
 }
 
-}  // namespace wavorin::host
+}  // namespace wavorin::music

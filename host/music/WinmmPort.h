@@ -3,7 +3,7 @@
 
 #include "host/music/MusicPort.h"
 
-namespace wavorin::host {
+namespace wavorin::music {
 
 class WinmmPort final : public MusicPort {
 public:
@@ -14,4 +14,4 @@ public:
     std::wstring ReachablePath(const std::wstring& path) override;
 };
 
-}  // namespace wavorin::host
+}  // namespace wavorin::music

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-namespace wavorin::host {
+namespace wavorin::run {
 
 win32::UniqueHandle StartRenderer(const std::wstring& path)
 {
@@ -20,4 +20,4 @@ win32::UniqueHandle StartRenderer(const std::wstring& path)
     return win32::UniqueHandle(started.hProcess);
 }
 
-}  // namespace wavorin::host
+}  // namespace wavorin::run

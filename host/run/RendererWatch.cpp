@@ -1,6 +1,6 @@
 #include "host/run/RendererWatch.h"
 
-namespace wavorin::host {
+namespace wavorin::run {
 
 bool RendererWatch::IsGone(const RendererLook& look)
 {
@@ -11,4 +11,4 @@ bool RendererWatch::IsGone(const RendererLook& look)
     return windowSeen_ || look.processEnded || look.sinceStart >= kGraceTime;
 }
 
-}  // namespace wavorin::host
+}  // namespace wavorin::run

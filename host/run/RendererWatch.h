@@ -3,10 +3,10 @@
 
 #include <chrono>
 
-namespace wavorin::host {
+namespace wavorin::run {
 
 struct RendererLook {
-    bool windowShown = false;              // a top-level window titled "Zelvane_VC" exists
+    bool windowShown = false;              // a top-level window with the renderer's title exists
     bool processEnded = false;             // its process has ended, or never started
     std::chrono::milliseconds sinceStart{};  // since its process was started
 };
@@ -25,4 +25,4 @@ private:
     bool windowSeen_ = false;
 };
 
-}  // namespace wavorin::host
+}  // namespace wavorin::run

@@ -2,7 +2,7 @@
 
 #include <random>
 
-namespace wavorin::host {
+namespace wavorin::run {
 
 std::int16_t ChooseRingPicture(std::uint32_t secondsSinceMidnight)
 {
@@ -12,4 +12,4 @@ std::int16_t ChooseRingPicture(std::uint32_t secondsSinceMidnight)
     return static_cast<std::int16_t>(index < kRingPictureCount ? index : kRingPictureCount - 1);
 }
 
-}  // namespace wavorin::host
+}  // namespace wavorin::run

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-namespace wavorin::host {
+namespace wavorin::run {
 
 inline constexpr int kRingPictureCount = 5;
 
@@ -11,4 +11,4 @@ inline constexpr int kRingPictureCount = 5;
 // each picture has the same chance and runs in different seconds differ.
 std::int16_t ChooseRingPicture(std::uint32_t secondsSinceMidnight);
 
-}  // namespace wavorin::host
+}  // namespace wavorin::run

@@ -1,27 +1,25 @@
 #include "host/run/RunWindow.h"
 
-#include <windows.h>
-
 #include <utility>
 
+#include "common/contract/ProgramContract.h"
 #include "common/snapshot/BmpWriter.h"
 #include "host/assets/RingPictures.h"
 #include "host/run/RendererStart.h"
 #include "host/run/RingChoice.h"
 #include "host/run/ScreenCapture.h"
-#include "host/startup/Titles.h"
-#include "host/win32/ModulePath.h"
+#include "host/settings/Program.h"
 
-namespace wavorin::host {
+namespace wavorin::run {
 namespace {
 
-constexpr UINT_PTR kTimer1 = 1;  // MP3 repeat
-constexpr UINT_PTR kTimer2 = 2;  // audio-CD poll
-constexpr UINT_PTR kTimer3 = 3;  // renderer watch
-constexpr UINT kIntervalMs[] = {0, 1000, 200, 500};
+constexpr wchar_t kRunWindowClass[] = L"Zelvane_S";
 
-constexpr wchar_t kDesktopSnapshot[] = L"C:\\vetsu_temp\\Zelvane2.alo";
-constexpr wchar_t kRingSnapshot[] = L"C:\\vetsu_temp\\Zelvane1.alo";
+// Twice a second: is the renderer still there?
+constexpr UINT kRendererWatchPeriodMs = 500;
+
+// The renderer reads the files only after this pause.
+constexpr DWORD kPauseBeforeRendererMs = 100;
 
 std::uint32_t SecondsSinceMidnight()
 {
@@ -32,17 +30,17 @@ std::uint32_t SecondsSinceMidnight()
 
 }  // namespace
 
-RunWindow::RunWindow(MusicSettings settings, bool restoreCursor)
+RunWindow::RunWindow(settings::MusicSettings settings, bool restoreCursor)
     : settings_(std::move(settings)), restoreCursor_(restoreCursor)
 {
 }
 
 bool RunWindow::Create()
 {
-    static const win32::WindowClass kClass{L"Zelvane_S"};
+    static const win32::WindowClass kClass{kRunWindowClass};
     if (!Window::Create(kClass, kRunWindowTitle, WS_POPUP, WS_EX_TOOLWINDOW, 0, 0, 0, 0, nullptr)) return false;
-    SetTimerEnabled(kTimer3, true);
-    Form_Load();
+    SetTimerRunning(RunTimer::RendererWatch, true);
+    StartRun();
     return true;
 }
 
@@ -50,44 +48,52 @@ LRESULT RunWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_TIMER:
-        if (wParam == kTimer1) Timer1_Timer();
-        if (wParam == kTimer2) Timer2_Timer();
-        if (wParam == kTimer3) Timer3_Timer();
+        switch (RunTimer(wParam)) {
+        case RunTimer::Mp3Repeat: music_.OnMp3RepeatTick(); break;
+        case RunTimer::CdPoll: OnCdPollTick(); break;
+        case RunTimer::RendererWatch: OnRendererWatchTick(); break;
+        }
         return 0;
     case WM_CLOSE:
-        Form_QueryUnload();
+        EndRun();
         return 0;
     case WM_ENDSESSION:
-        if (wParam) Form_QueryUnload();  // FALSE: the shutdown was cancelled, the run goes on
+        if (wParam) EndRun();  // FALSE: the shutdown was cancelled, the run goes on
         return 0;
     default:
         return Window::HandleMessage(message, wParam, lParam);
     }
 }
 
-void RunWindow::SetTimerEnabled(UINT_PTR timer, bool enabled)
+void RunWindow::SetTimerRunning(RunTimer timer, bool running)
 {
-    if (std::exchange(timersEnabled_[timer], enabled) == enabled) return;  // setting it again would restart it
-    if (enabled) SetTimer(hwnd(), timer, kIntervalMs[timer], nullptr);
-    else KillTimer(hwnd(), timer);
+    bool* state = nullptr;
+    UINT periodMs = 0;
+    switch (timer) {
+    case RunTimer::Mp3Repeat: state = &mp3RepeatRunning_, periodMs = music::MusicSchedule::kMp3RepeatPeriodMs; break;
+    case RunTimer::CdPoll: state = &cdPollRunning_, periodMs = music::MusicSchedule::kCdPollPeriodMs; break;
+    case RunTimer::RendererWatch: state = &rendererWatchRunning_, periodMs = kRendererWatchPeriodMs; break;
+    }
+    if (std::exchange(*state, running) == running) return;  // setting it again would restart it
+    if (running) SetTimer(hwnd(), UINT_PTR(timer), periodMs, nullptr);
+    else KillTimer(hwnd(), UINT_PTR(timer));
 }
 
 void RunWindow::FollowMusicTimers()
 {
-    SetTimerEnabled(kTimer1, music_.Timer1Enabled());
-    SetTimerEnabled(kTimer2, music_.Timer2Enabled());
+    SetTimerRunning(RunTimer::Mp3Repeat, music_.Mp3RepeatTimerOn());
+    SetTimerRunning(RunTimer::CdPoll, music_.CdPollTimerOn());
 }
 
-void RunWindow::Form_Load()
+void RunWindow::StartRun()
 {
     // The window's client area is the primary screen.
     const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
     SetWindowPos(hwnd(), nullptr, 0, 0, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 
     WriteSnapshotFiles();
-    Sleep(100);
-    RendererPath = win32::ProgramFolder() + kRendererFileName;
-    rendererProcess_ = StartRenderer(RendererPath);  // one that cannot start ends the run at the first watch
+    Sleep(kPauseBeforeRendererMs);
+    rendererProcess_ = StartRenderer(settings::RendererPath());  // one that cannot start ends the run at the first watch
     rendererStartedAt_ = GetTickCount64();
     music_.Start();
     FollowMusicTimers();
@@ -97,47 +103,48 @@ void RunWindow::Form_Load()
 void RunWindow::WriteSnapshotFiles()
 {
     const auto screen = CaptureScreen(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
-    DeleteFileW(kDesktopSnapshot);
-    DeleteFileW(kRingSnapshot);
-    PictureIndex = ChooseRingPicture(SecondsSinceMidnight());
-    if (screen) snapshot::WriteBmpFile(kDesktopSnapshot, *screen);  // black where the screen could not be read
-    if (const auto ring = LoadRingPicture(PictureIndex)) snapshot::WriteBmpFile(kRingSnapshot, *ring);
+    DeleteFileW(contract::kDesktopSnapshotFileW.c_str());
+    DeleteFileW(contract::kRingSnapshotFileW.c_str());
+    const std::int16_t ringIndex = ChooseRingPicture(SecondsSinceMidnight());
+    // Black where the screen could not be read.
+    if (screen) snapshot::WriteBmpFile(contract::kDesktopSnapshotFileW.c_str(), *screen);
+    if (const auto ring = assets::LoadRingPicture(ringIndex)) {
+        snapshot::WriteBmpFile(contract::kRingSnapshotFileW.c_str(), *ring);
+    }
 }
 
-void RunWindow::Timer1_Timer() { music_.Timer1_Timer(); }
-
-void RunWindow::Timer2_Timer()
+void RunWindow::OnCdPollTick()
 {
-    music_.Timer2_Timer();
+    music_.OnCdPollTick();
     FollowMusicTimers();
 }
 
-void RunWindow::Timer3_Timer()
+void RunWindow::OnRendererWatchTick()
 {
     if (!RendererGone()) return;
-    SetTimerEnabled(kTimer3, false);
-    Form_QueryUnload();
+    SetTimerRunning(RunTimer::RendererWatch, false);
+    EndRun();
 }
 
 bool RunWindow::RendererGone()
 {
     RendererLook look;
-    look.windowShown = FindWindowW(nullptr, kRendererWindowTitle) != nullptr;
+    look.windowShown = FindWindowW(nullptr, contract::kRendererWindowNameW.c_str()) != nullptr;
     look.processEnded = !rendererProcess_ || WaitForSingleObject(rendererProcess_.get(), 0) == WAIT_OBJECT_0;
     look.sinceStart = std::chrono::milliseconds(GetTickCount64() - rendererStartedAt_);
     return rendererWatch_.IsGone(look);
 }
 
-void RunWindow::Form_QueryUnload()
+void RunWindow::EndRun()
 {
-    if (std::exchange(unloading_, true)) return;
+    if (std::exchange(ending_, true)) return;
     music_.Stop();
     FollowMusicTimers();
     if (restoreCursor_) ShowCursor(TRUE);
     // The photograph of the user's screen lies where every user can read it: it goes with
     // the run, once the renderer no longer needs it. A killed run leaves it to the next.
-    if (RendererGone()) DeleteFileW(kDesktopSnapshot);
+    if (RendererGone()) DeleteFileW(contract::kDesktopSnapshotFileW.c_str());
     PostQuitMessage(0);
 }
 
-}  // namespace wavorin::host
+}  // namespace wavorin::run

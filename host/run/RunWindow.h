@@ -1,51 +1,55 @@
 #pragma once
-// Zelvane_S: the invisible window that carries one screensaver run: it photographs the
-// screen, writes the snapshot files, starts the renderer and the music, keeps the music
-// going, and ends the program when the renderer is gone.
+// The invisible window that carries one screensaver run: it photographs the screen, writes
+// the snapshot files, starts the renderer and the music, keeps the music going, and ends the
+// program when the renderer is gone.
 
-#include <cstdint>
-#include <string>
+#include <windows.h>
 
+#include "host/music/MusicSchedule.h"
 #include "host/music/WinmmPort.h"
 #include "host/run/RendererWatch.h"
-#include "host/run/RunMusic.h"
-#include "host/startup/Settings.h"
+#include "host/settings/MusicSettings.h"
 #include "host/win32/Handles.h"
 #include "host/win32/Window.h"
 
-namespace wavorin::host {
+namespace wavorin::run {
+
+// Marks a run in progress: a second start finds it (hidden as it is) and stays out.
+inline constexpr wchar_t kRunWindowTitle[] = L"Wavorin_Main";
 
 class RunWindow final : public win32::Window {
 public:
     // `restoreCursor`: the run was started with /s, which hid the cursor.
-    RunWindow(MusicSettings settings, bool restoreCursor);
-    // Creates the window hidden; its load handler runs before this returns.
+    RunWindow(settings::MusicSettings settings, bool restoreCursor);
+    // Creates the window hidden and starts the run before returning.
     bool Create();
 
 private:
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-    void Form_Load();
-    void Timer1_Timer();
-    void Timer2_Timer();
-    void Timer3_Timer();
-    void Form_QueryUnload();
+    // The window's timers, by what their ticks do.
+    enum class RunTimer : UINT_PTR { Mp3Repeat = 1, CdPoll = 2, RendererWatch = 3 };
 
-    void SetTimerEnabled(UINT_PTR timer, bool enabled);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void StartRun();
+    void OnRendererWatchTick();
+    void OnCdPollTick();
+    void EndRun();
+
+    void SetTimerRunning(RunTimer timer, bool running);
     void FollowMusicTimers();
     void WriteSnapshotFiles();
     bool RendererGone();
 
-    MusicSettings settings_;
+    settings::MusicSettings settings_;
     bool restoreCursor_;
-    WinmmPort port_;
-    RunMusic music_{port_, settings_};
-    bool timersEnabled_[4] = {};  // by timer id 1..3
-    std::wstring RendererPath;
-    std::int16_t PictureIndex = 0;
+    music::WinmmPort port_;
+    music::MusicSchedule music_{port_, settings_};
+    bool mp3RepeatRunning_ = false;
+    bool cdPollRunning_ = false;
+    bool rendererWatchRunning_ = false;
     win32::UniqueHandle rendererProcess_;
     ULONGLONG rendererStartedAt_ = 0;
     RendererWatch rendererWatch_;
-    bool unloading_ = false;
+    bool ending_ = false;
 };
 
-}  // namespace wavorin::host
+}  // namespace wavorin::run

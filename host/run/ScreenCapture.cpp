@@ -4,7 +4,7 @@
 
 #include "host/win32/Handles.h"
 
-namespace wavorin::host {
+namespace wavorin::run {
 
 std::optional<snapshot::Picture> CapturePicture(HDC source, int width, int height)
 {
@@ -41,4 +41,4 @@ std::optional<snapshot::Picture> CaptureScreen(int width, int height)
     return CapturePicture(screen.get(), width, height);
 }
 
-}  // namespace wavorin::host
+}  // namespace wavorin::run

@@ -6,7 +6,7 @@
 
 #include "common/snapshot/BmpFormat.h"
 
-namespace wavorin::host {
+namespace wavorin::run {
 
 // What `source` shows in its `width` x `height` top-left area. Where it cannot be read (a
 // secure desktop, a device context that could not be had, too little memory for a copy)
@@ -17,4 +17,4 @@ std::optional<snapshot::Picture> CapturePicture(HDC source, int width, int heigh
 // What the primary screen shows now, copied from the desktop's device context.
 std::optional<snapshot::Picture> CaptureScreen(int width, int height);
 
-}  // namespace wavorin::host
+}  // namespace wavorin::run

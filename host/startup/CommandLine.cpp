@@ -2,7 +2,7 @@
 
 #include <limits>
 
-namespace wavorin::host {
+namespace wavorin::startup {
 namespace {
 
 wchar_t UpperAscii(wchar_t c) { return (c >= L'a' && c <= L'z') ? wchar_t(c - L'a' + L'A') : c; }
@@ -70,4 +70,4 @@ std::intptr_t PreviewParentOf(std::wstring_view commandLine)
     return std::intptr_t(value);
 }
 
-}  // namespace wavorin::host
+}  // namespace wavorin::startup

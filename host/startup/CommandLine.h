@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-namespace wavorin::host {
+namespace wavorin::startup {
 
 // The second character of the upper-cased command line (the first, "/" or "-", is not
 // looked at); 0 when the command line is shorter than two characters.
@@ -26,4 +26,4 @@ StartMode ModeOf(std::wstring_view commandLine);
 // number outside the pointer-sized range, gives 0.
 std::intptr_t PreviewParentOf(std::wstring_view commandLine);
 
-}  // namespace wavorin::host
+}  // namespace wavorin::startup

@@ -2,11 +2,11 @@
 
 #include <windows.h>
 
-#include "host/startup/Main.h"
+#include "host/startup/StartHost.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int)
 {
-    const auto window = wavorin::host::Main(commandLine ? commandLine : L"");
+    const auto window = wavorin::startup::StartHost(commandLine ? commandLine : L"");
     if (!window) return 0;
 
     MSG message{};

@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include "host/startup/Settings.h"
-
 namespace wavorin::win32 {
 
 std::wstring ProgramPath()
@@ -21,7 +19,5 @@ std::wstring ProgramPath()
         path.resize(path.size() * 2);
     }
 }
-
-std::wstring ProgramFolder() { return host::FolderOf(ProgramPath()); }
 
 }  // namespace wavorin::win32

@@ -1,14 +1,15 @@
 #pragma once
-// The renderer's window "Zelvane_VC": class, creation, messages and the idle frame loop.
+// The renderer's window: class, creation, messages and the idle frame loop.
 
 #include <windows.h>
 
+#include "common/contract/ProgramContract.h"
 #include "renderer/win32/RendererState.h"
 
 namespace wavorin::renderer {
 
-// Class name and title both; the host watches for this title, so it never changes.
-inline constexpr char kWindowName[] = "Zelvane_VC";
+// Class name and title both; the host watches for this title.
+inline constexpr const char* kWindowName = contract::kRendererWindowName;
 
 LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 

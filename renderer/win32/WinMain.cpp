@@ -1,4 +1,4 @@
-// Wavorin.dll, the renderer: a borderless window showing the ring-through scene until Esc.
+// The renderer: a borderless window showing the ring-through scene until Esc.
 
 #include <windows.h>
 

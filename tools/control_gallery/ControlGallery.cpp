@@ -91,7 +91,7 @@ private:
         // The dialog's panel as it stands there (defaults, 501 x 173), with the file button on it.
         AddPanel(24, 150, 501, 173, "");
         auto fileButton = std::make_unique<XpButton>();
-        fileButton->Create(panels_.back()->hwnd(), 24, 112, 45, 25, L"Cmd_File", 200);
+        fileButton->Create(panels_.back()->hwnd(), 24, 112, 45, 25, L"ChooseFileButton", 200);
         fileButton->ReadProperties(Store("Caption = \"...\"\nFont = {\"ＭＳ Ｐゴシック\", 9.75, 400, 128, 0}\n"));
         buttons_.push_back(std::move(fileButton));
 

@@ -13,7 +13,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "host/startup/PreviewWindow.h"
+#include "host/preview/PreviewWindow.h"
 
 namespace {
 
@@ -65,7 +65,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
                               kPaneHeight, monitor, nullptr, instance, nullptr);
     if (seconds > 0) SetTimer(monitor, 1, UINT(seconds) * 1000, nullptr);
 
-    wavorin::host::PreviewWindow inProcess;
+    wavorin::preview::PreviewWindow inProcess;
     if (host == L"--in-process") {
         if (inProcess.Create()) inProcess.EmbedInto(pane);
     } else {

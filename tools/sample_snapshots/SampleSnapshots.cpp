@@ -5,17 +5,18 @@
 
 #include <filesystem>
 
+#include "common/contract/ProgramContract.h"
 #include "common/snapshot/BmpWriter.h"
 #include "tools/sample_pictures/SamplePictures.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
     using namespace wavorin;
-    const std::filesystem::path work = L"C:\\vetsu_temp";
     std::error_code ignored;
-    std::filesystem::create_directories(work, ignored);
-    const bool ring = snapshot::WriteBmpFile(work / L"Zelvane1.alo", tools::MakeSampleRingPicture());
-    const bool desktop = snapshot::WriteBmpFile(
-        work / L"Zelvane2.alo", tools::MakeDesktopPicture(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)));
+    std::filesystem::create_directories(contract::kWorkFolderW.c_str(), ignored);
+    const bool ring = snapshot::WriteBmpFile(contract::kRingSnapshotFileW.c_str(), tools::MakeSampleRingPicture());
+    const bool desktop =
+        snapshot::WriteBmpFile(contract::kDesktopSnapshotFileW.c_str(),
+                               tools::MakeDesktopPicture(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)));
     return ring && desktop ? 0 : 1;
 }

@@ -53,7 +53,7 @@ int PixelsUnlikeDesktop(const snapshot::Picture& picture, int variant)
 bool IsBuiltInRing(const snapshot::Picture& picture)
 {
     for (int index = 0; index < 5; ++index) {
-        const auto ring = host::LoadRingPicture(index);
+        const auto ring = assets::LoadRingPicture(index);
         if (ring && ring->width == picture.width && ring->pixels == picture.pixels) return true;
     }
     return false;
@@ -78,7 +78,7 @@ TEST_F(RunTest, PhotographsTheScreenShowsTheMovingSceneOverItAndEndsWithEscOnly)
         SCOPED_TRACE(variant);
         const auto desktop = OpenWindow(L"desktop", WS_POPUP | WS_VISIBLE, {0, 0, kWidth, kHeight});
         PaintDesktop(variant, win32::WindowDc(desktop.get()).get());
-        ASSERT_TRUE(WaitUntil([&] { return PixelsUnlikeDesktop(*host::CaptureScreen(kWidth, kHeight), variant) == 0; }, 20s));
+        ASSERT_TRUE(WaitUntil([&] { return PixelsUnlikeDesktop(*run::CaptureScreen(kWidth, kHeight), variant) == 0; }, 20s));
         Process host(install.Host(), L"/s");
         HWND run = WaitForWindow(kRunTitle, 20s);
         ASSERT_NE(run, nullptr);
@@ -103,8 +103,8 @@ TEST_F(RunTest, PhotographsTheScreenShowsTheMovingSceneOverItAndEndsWithEscOnly)
         GetClientRect(renderer, &client);
         const RECT screenArea{0, 0, kWidth, kHeight};
         EXPECT_TRUE(EqualRect(&window, &screenArea) && EqualRect(&client, &screenArea));
-        const auto first = host::CaptureScreen(kWidth, kHeight);
-        EXPECT_TRUE(WaitUntil([&] { return host::CaptureScreen(kWidth, kHeight)->pixels != first->pixels; }, 20s));
+        const auto first = run::CaptureScreen(kWidth, kHeight);
+        EXPECT_TRUE(WaitUntil([&] { return run::CaptureScreen(kWidth, kHeight)->pixels != first->pixels; }, 20s));
 
         // Other keys, the mouse and a cancelled shutdown leave it running.
         for (WORD key : {WORD('A'), WORD(VK_SPACE), WORD(VK_RETURN), WORD(VK_F1), WORD(VK_SHIFT)}) {
@@ -153,7 +153,7 @@ TEST_F(RunTest, RendererThatDiesEndsTheRun)
 // a desktop picture of the screen's size: a black one.
 TEST(ScreenCapture, UnreadableScreenGivesABlackPictureOfItsSize)
 {
-    const auto picture = host::CapturePicture(nullptr, 33, 20);
+    const auto picture = run::CapturePicture(nullptr, 33, 20);
     ASSERT_TRUE(picture.has_value());
     EXPECT_EQ(picture->width, 33);
     EXPECT_EQ(picture->height, 20);

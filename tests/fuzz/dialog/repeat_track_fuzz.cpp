@@ -8,7 +8,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    using namespace wavorin::host::dialog;
+    using namespace wavorin::dialog;
     std::wstring text, fullWidth;
     for (std::size_t i = 0; i < size; ++i) {
         wchar_t c = data[i];  // mostly ASCII, with a high byte now and then for other characters

@@ -13,7 +13,7 @@
 #include "host/assets/RingPictures.h"
 #include "tools/picturegen/RingPictures.h"
 
-namespace wavorin::host {
+namespace wavorin::assets {
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
@@ -71,4 +71,4 @@ TEST(BuiltInPictures, OnlyWholeDecodedPicturesBecomeSnapshotsTopRowFirst)
 }
 
 }  // namespace
-}  // namespace wavorin::host
+}  // namespace wavorin::assets

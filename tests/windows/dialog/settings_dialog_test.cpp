@@ -10,10 +10,10 @@
 #include <memory>
 
 #include "host/controls/FramePanel.h"
-#include "host/win32/SettingsFile.h"
+#include "host/settings/SettingsFile.h"
 #include "host/win32/Text.h"
 
-namespace wavorin::host::dialog {
+namespace wavorin::dialog {
 namespace {
 
 std::unique_ptr<SettingsDialog> Open(std::int16_t kind, std::int16_t track = 0, int dotsPerInch = 0)
@@ -50,7 +50,7 @@ TEST(SettingsDialog, AnyMouseButtonOnAnOptionGlyphOrLabelChoosesIt)
     auto dialog = Open(0);
     for (const auto& [x, y, message, kind] : {std::tuple{50, 95, WM_RBUTTONDOWN, 2}, {32, 56, WM_LBUTTONDOWN, 1}, {48, 76, WM_MBUTTONDOWN, 0}}) {
         SendMessageW(PanelControlAt(*dialog, x, y), UINT(message), 0, 0);
-        EXPECT_EQ(std::pair(dialog->Settings().BgmKind, dialog->SelectedOption()), std::pair(std::int16_t(kind), std::optional(kind)));
+        EXPECT_EQ(std::pair(dialog->Settings().source, dialog->SelectedOption()), std::pair(std::int16_t(kind), std::optional(kind)));
     }
 }
 
@@ -88,11 +88,11 @@ TEST(SettingsDialog, ChosenFileIsShownAndItsFolderKeptUnlessCancelledOrNotStorab
         const auto path = row.chosen.empty() ? std::nullopt : std::optional(row.chosen);
         dialog->chooseFile = [&](HWND, const std::wstring& folder) { return folderAsked = folder, ChooserResult{row.apiResult, path}; };
         dialog->ChooseFile();
-        EXPECT_EQ(std::tuple(folderAsked, dialog->FileText(), dialog->Settings().BgmFile, refused),
+        EXPECT_EQ(std::tuple(folderAsked, dialog->FileText(), dialog->Settings().file, refused),
                   std::tuple(row.folderAsked, row.file, row.file, row.refused));
-        EXPECT_EQ(dialog->Settings().BgmFolder, row.file.substr(0, row.file.rfind(L'\\')));
+        EXPECT_EQ(dialog->Settings().chooserFolder, row.file.substr(0, row.file.rfind(L'\\')));
     }
-    const std::string stored = StorablePath(dialog->Settings().BgmFile);
+    const std::string stored = StorablePath(dialog->Settings().file);
     EXPECT_EQ(stored.find('?'), std::string::npos) << stored;
     EXPECT_TRUE(FileExists(win32::AnsiToWide(stored))) << stored;
     EXPECT_EQ(StorablePath(L"C:\\Music\\曲.mp3"), win32::WideToAnsi(L"C:\\Music\\曲.mp3"));  // kept as it is
@@ -144,4 +144,4 @@ TEST(SettingsDialog, PicturesAndWindowFillTheirPlacesAtAnyScale)
 }
 
 }  // namespace
-}  // namespace wavorin::host::dialog
+}  // namespace wavorin::dialog

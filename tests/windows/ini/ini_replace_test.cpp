@@ -16,8 +16,8 @@
 #include "common/ini/FileBytes.h"
 #include "common/ini/IniFile.h"
 #include "host/dialog/SettingsDialog.h"
-#include "host/startup/Titles.h"
-#include "host/win32/SettingsFile.h"
+#include "host/settings/Program.h"
+#include "host/settings/SettingsFile.h"
 
 namespace wavorin::ini {
 namespace {
@@ -75,17 +75,17 @@ TEST(IniReplace, KeepsAttributesAndAccessWaitsForAHolderAndLeavesNothingBehind)
 
 TEST(SettingsDialogSave, FailureIsToldAndTheDialogStaysOpen)
 {
-    CreateDirectoryW(host::kWorkDirectory, nullptr);
-    const bool existed = GetFileAttributesW(host::kSettingsFile) != INVALID_FILE_ATTRIBUTES;
-    const HANDLE lock = CreateFileW(host::kSettingsFile, GENERIC_READ, 0, nullptr, OPEN_ALWAYS, 0, nullptr);
+    CreateDirectoryW(contract::kWorkFolderW.c_str(), nullptr);
+    const bool existed = GetFileAttributesW(contract::kSettingsFileW.c_str()) != INVALID_FILE_ATTRIBUTES;
+    const HANDLE lock = CreateFileW(contract::kSettingsFileW.c_str(), GENERIC_READ, 0, nullptr, OPEN_ALWAYS, 0, nullptr);
     ASSERT_NE(lock, INVALID_HANDLE_VALUE);
-    host::dialog::SettingsDialog dialog(host::MusicSettings{});
+    dialog::SettingsDialog dialog(settings::MusicSettings{});
     ASSERT_TRUE(dialog.Create());
     std::wstring told(512, L'\0');
     HWND owner = nullptr;
     std::thread user([&] {  // waits for the message as a user would, reads it and presses OK
         HWND box = nullptr;
-        for (int look = 0; look < 500 && !(box = FindWindowW(L"#32770", host::kProgramTitle)); ++look) Sleep(20);
+        for (int look = 0; look < 500 && !(box = FindWindowW(L"#32770", settings::kProgramTitle)); ++look) Sleep(20);
         told.resize(static_cast<std::size_t>(GetDlgItemTextW(box, 0xFFFF, told.data(), 512)));
         owner = GetWindow(box, GW_OWNER);
         PostMessageW(box, WM_COMMAND, IDOK, 0);
@@ -97,7 +97,7 @@ TEST(SettingsDialogSave, FailureIsToldAndTheDialogStaysOpen)
     EXPECT_EQ(owner, dialog.hwnd());
     EXPECT_TRUE(IsWindow(dialog.hwnd()) && IsWindowVisible(dialog.hwnd()));
     CloseHandle(lock);
-    if (!existed) DeleteFileW(host::kSettingsFile);
+    if (!existed) DeleteFileW(contract::kSettingsFileW.c_str());
 }
 
 }  // namespace

@@ -1,11 +1,11 @@
-#include "host/startup/Settings.h"
+#include "host/settings/SettingsLoader.h"
 
 #include <charconv>
 #include <cmath>
 
 #include "common/ini/IniNames.h"
 
-namespace wavorin::host {
+namespace wavorin::settings {
 namespace {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
@@ -72,18 +72,18 @@ MusicSettings LoadSettings(const SettingsSource& source)
 {
     MusicSettings settings;
 
-    if (auto kind = WholeNumberOf(source.ReadIni(ini::kKeyBgmKind))) settings.BgmKind = *kind;
-    if (auto track = WholeNumberOf(source.ReadIni(ini::kKeyBgmRepeat))) settings.BgmRepeatTrack = *track;
+    if (auto stored = WholeNumberOf(source.ReadIni(ini::kKeyBgmKind))) settings.source = MusicSource(*stored);
+    if (auto track = WholeNumberOf(source.ReadIni(ini::kKeyBgmRepeat))) settings.repeatTrack = *track;
 
     const std::string file = source.ReadIni(ini::kKeyBgmFile);
     if (!file.empty()) {
-        settings.BgmFile = source.DecodeText(file);
-        if (!source.FileExists(settings.BgmFile)) settings.BgmFile.clear();
+        settings.file = source.DecodeText(file);
+        if (!source.FileExists(settings.file)) settings.file.clear();
     }
-    if (settings.BgmFile.empty() && settings.BgmKind == 2) settings.BgmKind = 0;
+    if (settings.file.empty() && settings.source == MusicSource::File) settings.source = MusicSource::None;
 
-    settings.BgmFolder = settings.BgmFile.empty() ? source.HostFolder() : FolderOf(settings.BgmFile);
+    settings.chooserFolder = settings.file.empty() ? source.HostFolder() : FolderOf(settings.file);
     return settings;
 }
 
-}  // namespace wavorin::host
+}  // namespace wavorin::settings

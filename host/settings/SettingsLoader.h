@@ -1,22 +1,17 @@
 #pragma once
-// The music settings and how they are loaded from the settings file.
+// How the music settings are loaded from the settings file, platform-neutral: the Win32
+// edge supplies the file and the file system, tests script them.
 
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
-namespace wavorin::host {
+#include "host/settings/MusicSettings.h"
 
-// Host-wide music settings: filled once per start, changed only by the settings dialog.
-struct MusicSettings {
-    std::int16_t BgmKind = 0;         // 0 none, 1 audio CD, 2 music file; others play nothing
-    std::int16_t BgmRepeatTrack = 0;  // CD track to repeat, 0 none
-    std::wstring BgmFile;             // full path of the MP3 or WAV file, or empty
-    std::wstring BgmFolder;           // where the file chooser opens; never stored
-};
+namespace wavorin::settings {
 
-// What loading needs from the platform; the Win32 edge implements it, tests script it.
+// What loading needs from the platform.
 class SettingsSource {
 public:
     virtual ~SettingsSource() = default;
@@ -38,4 +33,4 @@ std::optional<std::int16_t> WholeNumberOf(std::string_view text);
 // C:\Music, C:\song.mp3 and C:song.mp3 give C:, a bare file name gives "".
 std::wstring FolderOf(std::wstring_view path);
 
-}  // namespace wavorin::host
+}  // namespace wavorin::settings

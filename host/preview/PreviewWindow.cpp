@@ -1,10 +1,11 @@
-#include "host/startup/PreviewWindow.h"
+#include "host/preview/PreviewWindow.h"
 
 #include "host/assets/Resources.h"
-#include "host/startup/Titles.h"
 
-namespace wavorin::host {
+namespace wavorin::preview {
 namespace {
+
+constexpr wchar_t kPreviewWindowClass[] = L"Zelvane_R";
 
 constexpr UINT_PTR kParentWatchTimer = 1;
 constexpr UINT kParentWatchMs = 500;
@@ -13,12 +14,12 @@ constexpr UINT kParentWatchMs = 500;
 
 bool PreviewWindow::Create()
 {
-    static const win32::WindowClass kClass{L"Zelvane_R", 0, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH))};
+    static const win32::WindowClass kClass{kPreviewWindowClass, 0, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH))};
     if (!Window::Create(kClass, kPreviewWindowTitle, WS_POPUP, 0, 0, 0, 0, 0, nullptr)) return false;
     win32::UniqueBitmap picture(static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr),
                                                                 MAKEINTRESOURCEW(IDB_PREVIEW), IMAGE_BITMAP, 0, 0,
                                                                 LR_CREATEDIBSECTION)));
-    Img_Prev.Create(hwnd(), std::move(picture), 0, 0, 0, 0);
+    stillPicture_.Create(hwnd(), std::move(picture), 0, 0, 0, 0);
     return true;
 }
 
@@ -35,7 +36,7 @@ void PreviewWindow::EmbedInto(HWND parent)
     SetWindowLongPtrW(hwnd(), GWL_STYLE, (style & ~LONG_PTR(WS_POPUP)) | WS_CHILD);
     SetParent(hwnd(), parent);
     SetWindowPos(hwnd(), nullptr, 0, 0, width, height, SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-    SetWindowPos(Img_Prev.hwnd(), nullptr, 0, 0, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(stillPicture_.hwnd(), nullptr, 0, 0, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
     ShowWindow(hwnd(), SW_SHOW);
     SetTimer(hwnd(), kParentWatchTimer, kParentWatchMs, nullptr);
 }
@@ -47,7 +48,7 @@ LRESULT PreviewWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         if (wParam == kParentWatchTimer) WatchParent();
         return 0;
     case WM_DESTROY:
-        Form_Unload();
+        OnDestroy();
         return 0;
     default:
         return Window::HandleMessage(message, wParam, lParam);
@@ -61,11 +62,11 @@ void PreviewWindow::WatchParent()
     if (!IsWindow(parent_)) DestroyWindow(hwnd());
 }
 
-void PreviewWindow::Form_Unload()
+void PreviewWindow::OnDestroy()
 {
     KillTimer(hwnd(), kParentWatchTimer);
     if (HWND owner = GetWindow(hwnd(), GW_OWNER)) PostMessageW(owner, WM_CLOSE, 0, 0);
     PostQuitMessage(0);  // the program has no other window
 }
 
-}  // namespace wavorin::host
+}  // namespace wavorin::preview

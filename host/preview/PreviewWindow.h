@@ -1,11 +1,14 @@
 #pragma once
-// Zelvane_R: the still picture of the scene, embedded in the preview pane of the
-// system's screensaver settings.
+// The still picture of the scene, embedded in the preview pane of the system's screensaver
+// settings.
 
 #include "host/win32/PictureControl.h"
 #include "host/win32/Window.h"
 
-namespace wavorin::host {
+namespace wavorin::preview {
+
+inline constexpr wchar_t kPreviewWindowTitle[] = L"Preview Window";
+
 
 class PreviewWindow final : public win32::Window {
 public:
@@ -17,11 +20,11 @@ public:
 
 private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-    void Form_Unload();
+    void OnDestroy();
     void WatchParent();
 
-    win32::PictureControl Img_Prev;
+    win32::PictureControl stillPicture_;
     HWND parent_ = nullptr;
 };
 
-}  // namespace wavorin::host
+}  // namespace wavorin::preview

@@ -1,18 +1,16 @@
 // What a screensaver run sends to the music devices, by source, file and what the devices
-// answer; and the renderer watch that ends the run.
+// answer.
 
 #include <gtest/gtest.h>
 
 #include <map>
 #include <vector>
 
-#include "host/run/RendererWatch.h"
-#include "host/run/RunMusic.h"
+#include "host/music/MusicSchedule.h"
 
-namespace wavorin::host {
+namespace wavorin::music {
 namespace {
 
-using namespace std::chrono_literals;
 using Commands = std::vector<std::wstring>;
 using Sounds = std::vector<std::optional<std::wstring>>;
 
@@ -54,7 +52,7 @@ Commands Join(std::initializer_list<Commands> parts)
 }
 
 // The run's calls at its start, on two ticks of each music timer while it is on, and at its end.
-TEST(RunMusic, CallsBySourceFileAndDeviceAnswers)
+TEST(MusicSchedule, CallsBySourceFileAndDeviceAnswers)
 {
     const Commands cdOpen = {L"open cdaudio", L"set cdaudio time format tmsf"};
     const Commands cdClose = {L"stop cdaudio", L"close cdaudio"};
@@ -111,44 +109,20 @@ TEST(RunMusic, CallsBySourceFileAndDeviceAnswers)
         ScriptedPort port;
         port.waveDevices = row.waveDevices;
         for (const auto& [command, answer] : row.answers) port.answers[command] = answer;
-        const MusicSettings settings{row.kind, row.repeatTrack, row.file, L""};
-        RunMusic music(port, settings);
+        const settings::MusicSettings settings{settings::MusicSource(row.kind), row.repeatTrack, row.file, L""};
+        MusicSchedule music(port, settings);
 
         music.Start();
         for (int tick = 0; tick < 2; ++tick) {
-            if (music.Timer1Enabled()) music.Timer1_Timer();
-            if (music.Timer2Enabled()) music.Timer2_Timer();
+            if (music.Mp3RepeatTimerOn()) music.OnMp3RepeatTick();
+            if (music.CdPollTimerOn()) music.OnCdPollTick();
         }
         music.Stop();
-        EXPECT_FALSE(music.Timer1Enabled() || music.Timer2Enabled());
+        EXPECT_FALSE(music.Mp3RepeatTimerOn() || music.CdPollTimerOn());
         EXPECT_EQ(port.sent, row.sent);
         EXPECT_EQ(port.sounds, row.sounds);
     }
 }
 
-// Looks as the run window takes them every 500 ms, and the look at which the run ends.
-TEST(RendererWatch, EndsTheRunOnlyWhenTheRendererIsGone)
-{
-    const struct {
-        const char* name;
-        std::vector<RendererLook> looks;  // window shown, process ended, time since the start
-        std::size_t endingLook;  // past the last: the run goes on
-    } rows[] = {
-        // A slow load: the first tick was due long ago and comes right after the start.
-        {"starting late", {{false, false, 5ms}, {false, false, 500ms}, {true, false, 1500ms}}, 3},
-        {"closed with Esc", {{true, false, 900ms}, {true, false, 1400ms}, {false, false, 1900ms}}, 2},
-        {"crashed before its window", {{false, false, 5ms}, {false, true, 500ms}}, 1},
-        {"never started", {{false, true, 0ms}}, 0},
-        {"ended beside another one's window", {{true, false, 500ms}, {true, true, 1000ms}}, 1},
-        {"no window within the grace time", {{false, false, 29'999ms}, {false, false, 30'000ms}}, 1},
-    };
-    for (const auto& row : rows) {
-        RendererWatch watch;
-        std::size_t ending = 0;
-        while (ending < row.looks.size() && !watch.IsGone(row.looks[ending])) ++ending;
-        EXPECT_EQ(ending, row.endingLook) << row.name;
-    }
-}
-
 }  // namespace
-}  // namespace wavorin::host
+}  // namespace wavorin::music

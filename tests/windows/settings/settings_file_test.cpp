@@ -8,10 +8,10 @@
 
 #include "common/ini/IniNames.h"
 #include "host/win32/Handles.h"
-#include "host/win32/SettingsFile.h"
+#include "host/settings/SettingsFile.h"
 #include "host/win32/Text.h"
 
-namespace wavorin::host {
+namespace wavorin::settings {
 namespace {
 namespace fs = std::filesystem;
 
@@ -28,7 +28,7 @@ TEST(SettingsFile, MusicFileIsFoundAgainThroughTheAnsiCodePage)
     WritePrivateProfileStringA(ini::kSection, ini::kKeyBgmKind, "2", ini.c_str());
     WritePrivateProfileStringA(ini::kSection, ini::kKeyBgmFile, win32::WideToAnsi(song.wstring()).c_str(), ini.c_str());
     const MusicSettings found = LoadSettings(SettingsFileSource(win32::AnsiToWide(ini)));
-    EXPECT_EQ(std::tuple(found.BgmKind, found.BgmFile, found.BgmFolder), std::tuple(std::int16_t(2), song.wstring(), folder.wstring()));
+    EXPECT_EQ(std::tuple(found.source, found.file, found.chooserFolder), std::tuple(MusicSource::File, song.wstring(), folder.wstring()));
 
     // Only a file that can be read now counts.
     const std::pair<std::wstring, bool> rows[] = {
@@ -43,4 +43,4 @@ TEST(SettingsFile, MusicFileIsFoundAgainThroughTheAnsiCodePage)
 }
 
 }  // namespace
-}  // namespace wavorin::host
+}  // namespace wavorin::settings

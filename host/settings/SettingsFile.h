@@ -4,12 +4,10 @@
 #include <string>
 #include <string_view>
 
-#include "host/startup/Settings.h"
+#include "common/contract/ProgramContract.h"
+#include "host/settings/SettingsLoader.h"
 
-namespace wavorin::host {
-
-inline constexpr wchar_t kWorkDirectory[] = L"C:\\vetsu_temp";
-inline constexpr wchar_t kSettingsFile[] = L"C:\\vetsu_temp\\Wavorin.ini";
+namespace wavorin::settings {
 
 // The value of a key as the profile functions return it (at most 255 bytes), "" when the
 // file, section or key is missing or the file cannot be read.
@@ -28,7 +26,7 @@ bool FileExists(std::wstring path);
 // The settings file as the loader reads it on Windows.
 class SettingsFileSource final : public SettingsSource {
 public:
-    explicit SettingsFileSource(std::wstring file = kSettingsFile) : file_(std::move(file)) {}
+    explicit SettingsFileSource(std::wstring file = contract::kSettingsFileW.c_str()) : file_(std::move(file)) {}
     std::string ReadIni(std::string_view key) const override;
     std::wstring DecodeText(std::string_view bytes) const override;
     bool FileExists(const std::wstring& path) const override;
@@ -38,4 +36,4 @@ private:
     std::wstring file_;
 };
 
-}  // namespace wavorin::host
+}  // namespace wavorin::settings

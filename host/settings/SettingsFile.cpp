@@ -1,4 +1,4 @@
-#include "host/win32/SettingsFile.h"
+#include "host/settings/SettingsFile.h"
 
 #include <windows.h>
 
@@ -6,11 +6,11 @@
 
 #include "common/ini/IniFile.h"
 #include "common/ini/IniNames.h"
+#include "host/settings/Program.h"
 #include "host/win32/Handles.h"
-#include "host/win32/ModulePath.h"
 #include "host/win32/Text.h"
 
-namespace wavorin::host {
+namespace wavorin::settings {
 
 std::string ReadIni(std::string_view section, std::string_view key, const std::wstring& file)
 {
@@ -34,13 +34,13 @@ bool FileExists(std::wstring path)
 
 std::string SettingsFileSource::ReadIni(std::string_view key) const
 {
-    return host::ReadIni(ini::kSection, key, file_);
+    return settings::ReadIni(ini::kSection, key, file_);
 }
 
 std::wstring SettingsFileSource::DecodeText(std::string_view bytes) const { return win32::AnsiToWide(bytes); }
 
-bool SettingsFileSource::FileExists(const std::wstring& path) const { return host::FileExists(path); }
+bool SettingsFileSource::FileExists(const std::wstring& path) const { return settings::FileExists(path); }
 
-std::wstring SettingsFileSource::HostFolder() const { return win32::ProgramFolder(); }
+std::wstring SettingsFileSource::HostFolder() const { return ProgramFolder(); }
 
-}  // namespace wavorin::host
+}  // namespace wavorin::settings

@@ -6,10 +6,10 @@
 
 #include <cstdlib>
 
-#include "host/startup/PreviewWindow.h"
+#include "host/preview/PreviewWindow.h"
 #include "host/win32/Handles.h"
 
-namespace wavorin::host {
+namespace wavorin::preview {
 namespace {
 
 // Stretching may round a channel by a step or two.
@@ -46,4 +46,4 @@ TEST(PreviewWindow, ShowsThePictureStretchedOverTheWholePane)
 }
 
 }  // namespace
-}  // namespace wavorin::host
+}  // namespace wavorin::preview
