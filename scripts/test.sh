@@ -8,6 +8,9 @@ cd "$(dirname "$0")/.."
 
 scripts/setup.sh
 
+echo "== layers"
+scripts/check-layers.sh
+
 for preset in native win64 win32; do
   echo "== build $preset"
   cmake --preset "$preset" >/dev/null

@@ -5,9 +5,9 @@
 namespace wavorin::ini {
 
 inline constexpr char kSection[] = "Section";
-inline constexpr char kKeyBgmKind[] = "BGM\x8B\xE6\x95\xAA";        // "BGM区分"
-inline constexpr char kKeyBgmRepeat[] = "BGM\xD8\xCB\xDF\xB0\xC4";  // "BGMﾘﾋﾟｰﾄ" (half-width kana)
-inline constexpr char kKeyBgmFile[] = "BGM\xCC\xA7\xB2\xD9";        // "BGMﾌｧｲﾙ" (half-width kana)
+inline constexpr char kKeyMusicSource[] = "BGM\x8B\xE6\x95\xAA";        // "BGM区分"
+inline constexpr char kKeyRepeatTrack[] = "BGM\xD8\xCB\xDF\xB0\xC4";  // "BGMﾘﾋﾟｰﾄ" (half-width kana)
+inline constexpr char kKeyMusicFile[] = "BGM\xCC\xA7\xB2\xD9";        // "BGMﾌｧｲﾙ" (half-width kana)
 inline constexpr char kKeyWidth[] = "Width";
 inline constexpr char kKeyHeight[] = "Height";
 

@@ -66,7 +66,6 @@ public:
     const ButtonBehaviour& Behaviour() const { return behaviour_; }
     const RetainedImage& FaceImage() const { return image_; }
     HWND Form() const { return form_; }
-    wchar_t AccessKey() const { return accessKey_; }
 
     // Events. A handler may destroy the button.
     std::function<void()> onClick;

@@ -333,10 +333,10 @@ void SettingsDialog::Save()
     const std::wstring file = contract::kSettingsFileW.c_str();
     // Each write stands alone: a failed one does not stop the next.
     const bool sourceSaved =
-        WriteIni(ini::kSection, ini::kKeyBgmKind, std::to_string(static_cast<int>(settings_.source)), file);
+        WriteIni(ini::kSection, ini::kKeyMusicSource, std::to_string(static_cast<int>(settings_.source)), file);
     settings_.repeatTrack = RepeatTrackOf(RepeatText());
-    const bool repeatSaved = WriteIni(ini::kSection, ini::kKeyBgmRepeat, std::to_string(settings_.repeatTrack), file);
-    const bool fileSaved = WriteIni(ini::kSection, ini::kKeyBgmFile, StorablePath(settings_.file), file);
+    const bool repeatSaved = WriteIni(ini::kSection, ini::kKeyRepeatTrack, std::to_string(settings_.repeatTrack), file);
+    const bool fileSaved = WriteIni(ini::kSection, ini::kKeyMusicFile, StorablePath(settings_.file), file);
     if (!sourceSaved || !repeatSaved || !fileSaved) {
         // Closing now would tell the user the settings were kept. The dialog stays open, so
         // the save button can be pressed again once the file is free.

@@ -55,7 +55,6 @@ public:
     int RepeatListCount() const;
     std::wstring FileText() const;
     int BannerFrame(int box) const { return banners_[box]->Frame(); }
-    POINT ZoomPoint() const { return zoomPoint_; }
 
 private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -72,10 +72,10 @@ MusicSettings LoadSettings(const SettingsSource& source)
 {
     MusicSettings settings;
 
-    if (auto stored = WholeNumberOf(source.ReadIni(ini::kKeyBgmKind))) settings.source = MusicSource(*stored);
-    if (auto track = WholeNumberOf(source.ReadIni(ini::kKeyBgmRepeat))) settings.repeatTrack = *track;
+    if (auto stored = WholeNumberOf(source.ReadIni(ini::kKeyMusicSource))) settings.source = MusicSource(*stored);
+    if (auto track = WholeNumberOf(source.ReadIni(ini::kKeyRepeatTrack))) settings.repeatTrack = *track;
 
-    const std::string file = source.ReadIni(ini::kKeyBgmFile);
+    const std::string file = source.ReadIni(ini::kKeyMusicFile);
     if (!file.empty()) {
         settings.file = source.DecodeText(file);
         if (!source.FileExists(settings.file)) settings.file.clear();

@@ -38,11 +38,11 @@ TEST_F(IniFileTest, CreatesReadsAndUpdatesTheFile)
     EXPECT_EQ(ReadDimension(file_, kSection, kKeyWidth, kDefaultWidth), kDefaultWidth);
     ASSERT_TRUE(WriteString(file_, kSection, kKeyWidth, "0"));
     EXPECT_EQ(ReadDimension(file_, kSection, kKeyWidth, kDefaultWidth), kDefaultWidth);  // zero is no size
-    ASSERT_TRUE(WriteString(file_, kSection, kKeyBgmKind, "2"));
+    ASSERT_TRUE(WriteString(file_, kSection, kKeyMusicSource, "2"));
     ASSERT_TRUE(WriteString(file_, kSection, kKeyWidth, "800"));
     EXPECT_EQ(Bytes(), "[Section]\r\nWidth=800\r\nBGM\x8B\xE6\x95\xAA=2\r\n");
     EXPECT_EQ(ReadDimension(file_, kSection, kKeyWidth, kDefaultWidth), 800);
-    EXPECT_EQ(ReadInt(file_, kSection, kKeyBgmKind, 0), 2);
+    EXPECT_EQ(ReadInt(file_, kSection, kKeyMusicSource, 0), 2);
     ExpectAlone();
     // The same value again leaves the file untouched.
     const auto dayAgo = fs::file_time_type::clock::now() - std::chrono::hours(24);
@@ -56,10 +56,10 @@ TEST_F(IniFileTest, UnicodeFileStaysUnicodeWithItsNamesAsText)
     const std::u16string before = u"; memo\r\n[Section]\r\nBGM区分=2\r\nWidth=1\r\nBGMﾌｧｲﾙ=" + std::u16string(300, u'あ');
     for (const FileEncoding encoding : {FileEncoding::Utf16LittleEndian, FileEncoding::Utf16BigEndian}) {
         Put(Utf16FileOf(before, encoding));
-        EXPECT_EQ(ReadString(file_, kSection, kKeyBgmKind), "2");
-        EXPECT_EQ(ReadString(file_, kSection, kKeyBgmFile).size(), 254u);  // 127 of the 300 あ: whole characters
+        EXPECT_EQ(ReadString(file_, kSection, kKeyMusicSource), "2");
+        EXPECT_EQ(ReadString(file_, kSection, kKeyMusicFile).size(), 254u);  // 127 of the 300 あ: whole characters
         ASSERT_TRUE(WriteString(file_, kSection, kKeyWidth, "1920"));
-        ASSERT_TRUE(WriteString(file_, kSection, kKeyBgmRepeat, "\x8B\xE6"));  // 区 as a value
+        ASSERT_TRUE(WriteString(file_, kSection, kKeyRepeatTrack, "\x8B\xE6"));  // 区 as a value
         EXPECT_EQ(Bytes(), Utf16FileOf(u"; memo\r\n[Section]\r\nBGM区分=2\r\nWidth=1920\r\nBGMﾌｧｲﾙ=" +
                                                 std::u16string(300, u'あ') + u"\r\nBGMﾘﾋﾟｰﾄ=区\r\n", encoding));
     }

@@ -36,7 +36,7 @@ TEST(LoadSettings, MusicFileIsKeptOnlyWhenItExistsAndOnlyTheFileSourceNeedsIt)
     };
     for (const auto& [kind, repeat, file, expected] : rows) {
         ScriptedSource source;
-        source.values = {{ini::kKeyBgmKind, kind}, {ini::kKeyBgmRepeat, repeat}, {ini::kKeyBgmFile, file}};
+        source.values = {{ini::kKeyMusicSource, kind}, {ini::kKeyRepeatTrack, repeat}, {ini::kKeyMusicFile, file}};
         const auto fields = [](const MusicSettings& s) { return std::tie(s.source, s.repeatTrack, s.file, s.chooserFolder); };
         EXPECT_EQ(fields(LoadSettings(source)), fields(expected)) << kind << " " << file;
     }

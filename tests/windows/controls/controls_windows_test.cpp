@@ -194,7 +194,7 @@ protected:
     {
         ASSERT_TRUE(form.Create());
         original = GetWindowLongPtrW(form.hwnd(), GWLP_WNDPROC);
-        ASSERT_TRUE(button.Create(form.hwnd(), 10, 10, 113, 33, L"Cmd_Set", 1));
+        ASSERT_TRUE(button.Create(form.hwnd(), 10, 10, 113, 33, L"SaveButton", 1));
         button.onClick = [this] { ++clicks; };
         button.onDblClick = [this] { ++doubleClicks; };
         button.onMouseMove = [this](std::int16_t& buttons, std::int16_t& shift, float&, float&) {
@@ -367,7 +367,7 @@ TEST_F(ControlWindowTest, APanelDrawsOnEveryChangeAndHoldsChildControls)
 
     // Buttons on it belong to the form; their notifications reach the form.
     XpButton child;
-    ASSERT_TRUE(child.Create(panel.hwnd(), 24, 112, 45, 25, L"Cmd_File"));
+    ASSERT_TRUE(child.Create(panel.hwnd(), 24, 112, 45, 25, L"ChooseFileButton"));
     Read(child);
     EXPECT_EQ(child.Form(), form.hwnd());
     EXPECT_EQ(Send(panel.hwnd(), WM_COMMAND, 5, reinterpret_cast<LPARAM>(child.hwnd())), 0x5005);

@@ -1,6 +1,6 @@
 // The settings dialog in-process on a real window: what a source shows and enables, any mouse
-// button on an option, the banner's frames, the chooser's answer, pictures at 96 and 144 DPI.
-// The keyboard, the real chooser and what "設定" stores are driven end to end.
+// button on an option, the banner's frames, the chooser's answer, pictures at 96 and 144 DPI,
+// and a save that fails. The keyboard, the real chooser and what "設定" stores are driven end to end.
 
 #include "host/dialog/SettingsDialog.h"
 
@@ -8,8 +8,11 @@
 
 #include <climits>
 #include <memory>
+#include <thread>
 
 #include "host/controls/FramePanel.h"
+#include "common/contract/ProgramContract.h"
+#include "host/settings/Program.h"
 #include "host/settings/SettingsFile.h"
 #include "host/win32/Text.h"
 
@@ -18,7 +21,8 @@ namespace {
 
 std::unique_ptr<SettingsDialog> Open(std::int16_t kind, std::int16_t track = 0, int dotsPerInch = 0)
 {
-    auto dialog = std::make_unique<SettingsDialog>(MusicSettings{kind, track, L"C:\\a.mp3", L"C:\\Music"}, dotsPerInch);
+    auto dialog = std::make_unique<SettingsDialog>(
+        settings::MusicSettings{settings::MusicSource(kind), track, L"C:\\a.mp3", L"C:\\Music"}, dotsPerInch);
     EXPECT_TRUE(dialog->Create());
     KillTimer(dialog->hwnd(), 1);  // the tests tick the banner themselves
     return dialog;
@@ -50,7 +54,7 @@ TEST(SettingsDialog, AnyMouseButtonOnAnOptionGlyphOrLabelChoosesIt)
     auto dialog = Open(0);
     for (const auto& [x, y, message, kind] : {std::tuple{50, 95, WM_RBUTTONDOWN, 2}, {32, 56, WM_LBUTTONDOWN, 1}, {48, 76, WM_MBUTTONDOWN, 0}}) {
         SendMessageW(PanelControlAt(*dialog, x, y), UINT(message), 0, 0);
-        EXPECT_EQ(std::pair(dialog->Settings().source, dialog->SelectedOption()), std::pair(std::int16_t(kind), std::optional(kind)));
+        EXPECT_EQ(std::pair(int(dialog->Settings().source), dialog->SelectedOption()), std::pair(kind, std::optional(kind)));
     }
 }
 
@@ -94,7 +98,7 @@ TEST(SettingsDialog, ChosenFileIsShownAndItsFolderKeptUnlessCancelledOrNotStorab
     }
     const std::string stored = StorablePath(dialog->Settings().file);
     EXPECT_EQ(stored.find('?'), std::string::npos) << stored;
-    EXPECT_TRUE(FileExists(win32::AnsiToWide(stored))) << stored;
+    EXPECT_TRUE(settings::FileExists(win32::AnsiToWide(stored))) << stored;
     EXPECT_EQ(StorablePath(L"C:\\Music\\曲.mp3"), win32::WideToAnsi(L"C:\\Music\\曲.mp3"));  // kept as it is
     DeleteFileW((korean + L"\\노래.mp3").c_str());
     RemoveDirectoryW(korean.c_str());
@@ -141,6 +145,33 @@ TEST(SettingsDialog, PicturesAndWindowFillTheirPlacesAtAnyScale)
         EXPECT_NEAR(large.cx, small.cx * 1.5, 2.0) << small.cx;
         EXPECT_NEAR(large.cy, small.cy * 1.5, 2.0) << small.cy;
     }
+}
+
+TEST(SettingsDialogSave, FailureIsToldAndTheDialogStaysOpen)
+{
+    CreateDirectoryW(contract::kWorkFolderW.c_str(), nullptr);
+    const bool existed = GetFileAttributesW(contract::kSettingsFileW.c_str()) != INVALID_FILE_ATTRIBUTES;
+    const HANDLE lock = CreateFileW(contract::kSettingsFileW.c_str(), GENERIC_READ, 0, nullptr, OPEN_ALWAYS, 0, nullptr);
+    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+    SettingsDialog dialog(settings::MusicSettings{});
+    ASSERT_TRUE(dialog.Create());
+    std::wstring told(512, L'\0');
+    HWND owner = nullptr;
+    std::thread user([&] {  // waits for the message as a user would, reads it and presses OK
+        HWND box = nullptr;
+        for (int look = 0; look < 500 && !(box = FindWindowW(L"#32770", settings::kProgramTitle)); ++look) Sleep(20);
+        told.resize(static_cast<std::size_t>(GetDlgItemTextW(box, 0xFFFF, told.data(), 512)));
+        owner = GetWindow(box, GW_OWNER);
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+    });
+    SendMessageW(FindWindowExW(dialog.hwnd(), nullptr, nullptr, L"設定"), BM_CLICK, 0, 0);
+    user.join();
+    for (MSG message; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) DispatchMessageW(&message);
+    EXPECT_NE(told.find(L"設定を保存できませんでした。"), std::wstring::npos) << testing::PrintToString(told);
+    EXPECT_EQ(owner, dialog.hwnd());
+    EXPECT_TRUE(IsWindow(dialog.hwnd()) && IsWindowVisible(dialog.hwnd()));
+    CloseHandle(lock);
+    if (!existed) DeleteFileW(contract::kSettingsFileW.c_str());
 }
 
 }  // namespace

@@ -151,8 +151,8 @@ TEST(IniOracle, TrickyFilesAndWrites)
         {std::nullopt, {kSection}, {kKeyWidth, kKeyHeight}, {{kSection, kKeyWidth, "1024"}}},
         {"; Wavorin\r\n[Section]\r\nBGM\x8B\xE6\x95\xAA=2\r\nBGM\xD8\xCB\xDF\xB0\xC4=1\r\nBGM\xCC\xA7\xB2\xD9=C:\\a.mp3\r\n"
          "Width=1920\r\n; end\r\n\r\n[Other]\r\nk=1\r\n",
-         {kSection, "section", "Other"}, {kKeyBgmKind, kKeyBgmRepeat, kKeyBgmFile, kKeyWidth, "WIDTH", kKeyHeight, "k", "; end"},
-         {{kSection, kKeyBgmFile, "D:\\\x89\xB9\x8A\x79\\\x8B\xC8.mp3"}, {kSection, kKeyHeight, "1080"}}},
+         {kSection, "section", "Other"}, {kKeyMusicSource, kKeyRepeatTrack, kKeyMusicFile, kKeyWidth, "WIDTH", kKeyHeight, "k", "; end"},
+         {{kSection, kKeyMusicFile, "D:\\\x89\xB9\x8A\x79\\\x8B\xC8.mp3"}, {kSection, kKeyHeight, "1080"}}},
         {"[\x83\x5B\x83\x5D]\r\n\x83\x41=1\r\n\x83\x61=2\r\n\x95\x5C\x83\x5C=3\r\n[\x83\x5D]\r\nk=4\r\n",
          {"\x83\x5B\x83\x5D", "\x83\x5D", "\x83\x5B"}, {"\x83\x41", "\x83\x61", "\x95\x5C\x83\x5C", "k"},
          {{"\x83\x5D", "\x83\x41", "\x95\x5C"}}},

@@ -1,7 +1,6 @@
 // Replacing the settings file on Windows: a first write moves the new file in, a
 // replacement keeps the old file's attributes and access list, another program holding the
 // file is waited for a while, and a replacement that fails leaves no file of ours behind.
-// Also what the settings dialog does when its file cannot be written.
 
 #include <gtest/gtest.h>
 
@@ -11,13 +10,9 @@
 #include <filesystem>
 #include <iterator>
 #include <string>
-#include <thread>
 
 #include "common/ini/FileBytes.h"
 #include "common/ini/IniFile.h"
-#include "host/dialog/SettingsDialog.h"
-#include "host/settings/Program.h"
-#include "host/settings/SettingsFile.h"
 
 namespace wavorin::ini {
 namespace {
@@ -71,33 +66,6 @@ TEST(IniReplace, KeepsAttributesAndAccessWaitsForAHolderAndLeavesNothingBehind)
     EXPECT_EQ(ReadString(file, "S", "k"), "3");
     EXPECT_TRUE(alone());
     fs::remove_all(folder);
-}
-
-TEST(SettingsDialogSave, FailureIsToldAndTheDialogStaysOpen)
-{
-    CreateDirectoryW(contract::kWorkFolderW.c_str(), nullptr);
-    const bool existed = GetFileAttributesW(contract::kSettingsFileW.c_str()) != INVALID_FILE_ATTRIBUTES;
-    const HANDLE lock = CreateFileW(contract::kSettingsFileW.c_str(), GENERIC_READ, 0, nullptr, OPEN_ALWAYS, 0, nullptr);
-    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
-    dialog::SettingsDialog dialog(settings::MusicSettings{});
-    ASSERT_TRUE(dialog.Create());
-    std::wstring told(512, L'\0');
-    HWND owner = nullptr;
-    std::thread user([&] {  // waits for the message as a user would, reads it and presses OK
-        HWND box = nullptr;
-        for (int look = 0; look < 500 && !(box = FindWindowW(L"#32770", settings::kProgramTitle)); ++look) Sleep(20);
-        told.resize(static_cast<std::size_t>(GetDlgItemTextW(box, 0xFFFF, told.data(), 512)));
-        owner = GetWindow(box, GW_OWNER);
-        PostMessageW(box, WM_COMMAND, IDOK, 0);
-    });
-    SendMessageW(FindWindowExW(dialog.hwnd(), nullptr, nullptr, L"設定"), BM_CLICK, 0, 0);
-    user.join();
-    for (MSG message; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) DispatchMessageW(&message);
-    EXPECT_NE(told.find(L"設定を保存できませんでした。"), std::wstring::npos) << testing::PrintToString(told);
-    EXPECT_EQ(owner, dialog.hwnd());
-    EXPECT_TRUE(IsWindow(dialog.hwnd()) && IsWindowVisible(dialog.hwnd()));
-    CloseHandle(lock);
-    if (!existed) DeleteFileW(contract::kSettingsFileW.c_str());
 }
 
 }  // namespace

@@ -25,8 +25,8 @@ TEST(SettingsFile, MusicFileIsFoundAgainThroughTheAnsiCodePage)
     fs::remove_all(folder);
     fs::create_directories(folder);
     std::ofstream(song) << "RIFF";
-    WritePrivateProfileStringA(ini::kSection, ini::kKeyBgmKind, "2", ini.c_str());
-    WritePrivateProfileStringA(ini::kSection, ini::kKeyBgmFile, win32::WideToAnsi(song.wstring()).c_str(), ini.c_str());
+    WritePrivateProfileStringA(ini::kSection, ini::kKeyMusicSource, "2", ini.c_str());
+    WritePrivateProfileStringA(ini::kSection, ini::kKeyMusicFile, win32::WideToAnsi(song.wstring()).c_str(), ini.c_str());
     const MusicSettings found = LoadSettings(SettingsFileSource(win32::AnsiToWide(ini)));
     EXPECT_EQ(std::tuple(found.source, found.file, found.chooserFolder), std::tuple(MusicSource::File, song.wstring(), folder.wstring()));
 

@@ -1,0 +1,33 @@
+# wavorin_forbid_links(<target> <forbidden>...): stops the configuration when <target> links,
+# directly or through the libraries it links, any of the forbidden targets. Keeps a general
+# library from growing a dependency on a room above it.
+
+function(_wavorin_link_closure target out)
+  set(seen ${${out}})
+  foreach(property LINK_LIBRARIES INTERFACE_LINK_LIBRARIES)
+    get_target_property(links ${target} ${property})
+    if(NOT links)
+      continue()
+    endif()
+    foreach(link IN LISTS links)
+      if(TARGET ${link} AND NOT link IN_LIST seen)
+        list(APPEND seen ${link})
+        _wavorin_link_closure(${link} seen)
+      endif()
+    endforeach()
+  endforeach()
+  set(${out} ${seen} PARENT_SCOPE)
+endfunction()
+
+function(wavorin_forbid_links target)
+  if(NOT TARGET ${target})
+    return()
+  endif()
+  set(closure "")
+  _wavorin_link_closure(${target} closure)
+  foreach(forbidden IN LISTS ARGN)
+    if(forbidden IN_LIST closure)
+      message(FATAL_ERROR "${target} links ${forbidden}, a room above it")
+    endif()
+  endforeach()
+endfunction()
