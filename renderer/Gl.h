@@ -8,9 +8,6 @@
 #include <GL/glu.h>
 
 // Constants newer than the 1.1 header of Windows, used only after a run-time check.
-#ifndef GL_GENERATE_MIPMAP
-#define GL_GENERATE_MIPMAP 0x8191
-#endif
 #ifndef GL_BGR_EXT
 #define GL_BGR_EXT 0x80E0
 #endif

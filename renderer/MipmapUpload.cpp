@@ -1,7 +1,8 @@
 #include "renderer/MipmapUpload.h"
 
-#include <cctype>
+#include <utility>
 
+#include "common/trace/StartupTrace.h"
 #include "renderer/Gl.h"
 
 namespace wavorin::renderer {
@@ -15,37 +16,10 @@ std::string_view GlText(GLenum which)
 
 bool IsPowerOfTwo(int value) { return value > 0 && (value & (value - 1)) == 0; }
 
-struct GlVersion {
-    int major = 0;
-    int minor = 0;
-};
-
-bool AtLeast(GlVersion version, int major, int minor)
-{
-    return version.major > major || (version.major == major && version.minor >= minor);
-}
-
 void ClearGlErrors()
 {
     for (int i = 0; i < 16 && glGetError() != GL_NO_ERROR; ++i) {
     }
-}
-
-// "4.5 (Compatibility Profile) Mesa 22.3.6" gives 4.5; text without a version gives 0.0.
-GlVersion ParseGlVersion(std::string_view text)
-{
-    std::size_t i = 0;
-    auto number = [&](int& into) {
-        const std::size_t start = i;
-        into = 0;
-        while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])) && i - start < 4) {
-            into = into * 10 + (text[i++] - '0');
-        }
-        return i > start;
-    };
-    GlVersion parsed;
-    if (!number(parsed.major) || i >= text.size() || text[i++] != '.' || !number(parsed.minor)) return {};
-    return parsed;
 }
 
 // Whether a space-separated extension list names this extension exactly.
@@ -64,19 +38,17 @@ bool HasExtension(std::string_view extensions, std::string_view name)
 
 MipmapBuilder MipmapBuilderFor(const GlContextTraits& context, int width, int height)
 {
-    const bool generates = AtLeast(ParseGlVersion(context.version), 1, 4) ||
-                           HasExtension(context.extensions, "GL_SGIS_generate_mipmap");
     const bool anySize = (IsPowerOfTwo(width) && IsPowerOfTwo(height)) ||
                          HasExtension(context.extensions, "GL_ARB_texture_non_power_of_two");
     const bool fits = width > 0 && height > 0 && width <= context.maxTextureSize && height <= context.maxTextureSize;
-    return generates && anySize && fits ? MipmapBuilder::GeneratedByGl : MipmapBuilder::Glu;
+    return anySize && fits ? MipmapBuilder::PreparedLevels : MipmapBuilder::Glu;
 }
 
 MipmapBuilder ChooseMipmapBuilder(int width, int height)
 {
     GLint maxSize = 0;
     glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxSize);
-    return MipmapBuilderFor({GlText(GL_VERSION), GlText(GL_EXTENSIONS), maxSize}, width, height);
+    return MipmapBuilderFor({GlText(GL_EXTENSIONS), maxSize}, width, height);
 }
 
 bool MipmapChainComplete(int width, int height)
@@ -92,24 +64,32 @@ bool MipmapChainComplete(int width, int height)
     }
 }
 
-MipmapBuilder UploadMipmapped(MipmapBuilder preferred, int width, int height, const void* bgrRows)
+MipmapBuilder UploadMipmapped(MipmapBuilder preferred, snapshot::Picture picture,
+                              std::vector<snapshot::Picture> smallerLevels)
 {
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
     glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
     glPixelStorei(GL_UNPACK_SKIP_ROWS, 0);
     glPixelStorei(GL_UNPACK_SKIP_PIXELS, 0);
+    const int width = picture.width, height = picture.height;
 
-    if (preferred == MipmapBuilder::GeneratedByGl) {
+    if (preferred == MipmapBuilder::PreparedLevels) {
         ClearGlErrors();
-        glTexParameteri(GL_TEXTURE_2D, GL_GENERATE_MIPMAP, GL_TRUE);
-        glTexImage2D(GL_TEXTURE_2D, 0, 3, width, height, 0, GL_BGR_EXT, GL_UNSIGNED_BYTE, bgrRows);
-        if (glGetError() == GL_NO_ERROR && MipmapChainComplete(width, height)) return MipmapBuilder::GeneratedByGl;
-        glTexParameteri(GL_TEXTURE_2D, GL_GENERATE_MIPMAP, GL_FALSE);
+        glTexImage2D(GL_TEXTURE_2D, 0, 3, width, height, 0, GL_BGR_EXT, GL_UNSIGNED_BYTE, picture.pixels.data());
+        trace::MarkStartupStep("renderer", "level 0 uploaded");
+        for (std::size_t level = 0; level < smallerLevels.size(); ++level) {
+            const snapshot::Picture& below = smallerLevels[level];
+            glTexImage2D(GL_TEXTURE_2D, GLint(level + 1), 3, below.width, below.height, 0, GL_BGR_EXT,
+                         GL_UNSIGNED_BYTE, below.pixels.data());
+            std::exchange(smallerLevels[level].pixels, {});
+        }
+        trace::MarkStartupStep("renderer", "smaller levels uploaded");
+        if (glGetError() == GL_NO_ERROR && MipmapChainComplete(width, height)) return MipmapBuilder::PreparedLevels;
         ClearGlErrors();
     }
     // GLU scales a picture whose sides are not powers of two; its result is not needed: a
     // failed build leaves the texture without an image, drawn in its plain colour.
-    gluBuild2DMipmaps(GL_TEXTURE_2D, 3, width, height, GL_BGR_EXT, GL_UNSIGNED_BYTE, bgrRows);
+    gluBuild2DMipmaps(GL_TEXTURE_2D, 3, width, height, GL_BGR_EXT, GL_UNSIGNED_BYTE, picture.pixels.data());
     return MipmapBuilder::Glu;
 }
 

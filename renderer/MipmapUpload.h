@@ -1,20 +1,22 @@
 #pragma once
 // Fills the bound texture with a picture and its whole mipmap chain.
 //
-// GLU's builder scales a picture to power-of-two sides on the CPU, which for a screen capture
-// is most of the renderer's start-up. A context that can build the chain itself (generated
-// mipmaps, with pictures of any size) takes the picture as it is; GLU stays the fallback.
+// A context that takes the picture's sides as they are gets the picture and its smaller
+// levels, made beforehand on the CPU: it only copies. GLU's builder, which scales a picture
+// to power-of-two sides within the context's limit on the CPU, is the fallback: the GL 1.1
+// software renderers of machines without a graphics driver take only such sides, up to 1024.
 
 #include <string_view>
+#include <vector>
+
+#include "common/snapshot/BmpFormat.h"
 
 namespace wavorin::renderer {
 
-enum class MipmapBuilder { Glu, GeneratedByGl };
+enum class MipmapBuilder { Glu, PreparedLevels };
 
-// What a context says of itself: its GL_VERSION and GL_EXTENSIONS strings and its largest
-// texture side.
+// What a context says of itself: its GL_EXTENSIONS string and its largest texture side.
 struct GlContextTraits {
-    std::string_view version;
     std::string_view extensions;
     int maxTextureSize = 0;
 };
@@ -31,9 +33,11 @@ MipmapBuilder ChooseMipmapBuilder(int width, int height);
 // size needs.
 bool MipmapChainComplete(int width, int height);
 
-// Uploads tightly described 24-bit rows (blue, green, red; rows padded to 4 bytes; bottom row
-// first) into the bound 2D texture. The generated path falls back to GLU if the context
-// reports an error or leaves the chain incomplete. Returns the builder that did the work.
-MipmapBuilder UploadMipmapped(MipmapBuilder preferred, int width, int height, const void* bgrRows);
+// Uploads `picture` into the bound 2D texture, with `smallerLevels` (levels 1, 2, ... down to
+// 1 x 1) for the prepared builder; each level's pixels are released once the context has
+// them. The prepared path falls back to GLU if the context reports an error or leaves the
+// chain incomplete. Returns the builder that did the work.
+MipmapBuilder UploadMipmapped(MipmapBuilder preferred, snapshot::Picture picture,
+                              std::vector<snapshot::Picture> smallerLevels);
 
 }  // namespace wavorin::renderer

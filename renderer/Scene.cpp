@@ -1,5 +1,8 @@
 #include "renderer/Scene.h"
 
+#include <utility>
+
+#include "common/trace/StartupTrace.h"
 #include "renderer/Gl.h"
 #include "renderer/SceneGeometry.h"
 #include "renderer/SceneTime.h"
@@ -26,7 +29,19 @@ void CompileStrips(GLuint list, const Strips& strips, bool coloured)
 
 }  // namespace
 
-bool InitScene(Scene& scene, int clientWidth, int clientHeight, const SnapshotPaths& paths)
+SceneTextures PrepareSceneTextures(const SnapshotPaths& paths)
+{
+    SceneTextures textures{paths, PreparePicture(paths.ring, "ring"), {}};
+    textures.arc = PreparePicture(paths.arc, "desktop");
+    return textures;
+}
+
+bool InitSceneFromFiles(Scene& scene, int clientWidth, int clientHeight, const SnapshotPaths& paths)
+{
+    return InitScene(scene, clientWidth, clientHeight, PrepareSceneTextures(paths));
+}
+
+bool InitScene(Scene& scene, int clientWidth, int clientHeight, SceneTextures textures)
 {
     glEnable(GL_CULL_FACE);
     glEnable(GL_BLEND);
@@ -43,12 +58,15 @@ bool InitScene(Scene& scene, int clientWidth, int clientHeight, const SnapshotPa
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();  // from here on the modelview matrix holds object transforms only
 
-    scene.ringTexture.LoadBmp(paths.ring);
-    scene.arcTexture.LoadBmp(paths.arc);
+    scene.ringTexture.Load(textures.paths.ring, std::move(textures.ring));
+    trace::MarkStartupStep("renderer", "ring texture");
+    scene.arcTexture.Load(textures.paths.arc, std::move(textures.arc));
+    trace::MarkStartupStep("renderer", "desktop texture");
     glEnable(GL_TEXTURE_2D);
     scene.ringTexture.Bind();
 
     BuildDisplayLists();
+    trace::MarkStartupStep("renderer", "display lists");
     glEnable(GL_DEPTH_TEST);
     return true;
 }

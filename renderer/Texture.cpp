@@ -1,8 +1,8 @@
 #include "renderer/Texture.h"
 
 #include <cstring>
+#include <utility>
 
-#include "common/snapshot/BmpReader.h"
 #include "renderer/Gl.h"
 
 namespace wavorin::renderer {
@@ -32,10 +32,10 @@ bool Texture::Create(const char* path)
     return true;
 }
 
-bool Texture::LoadBmp(const char* path)
+bool Texture::Load(const char* path, PreparedPicture prepared)
 {
     Create(path);
-    const snapshot::ReadResult file = snapshot::ReadBmpFile(path);
+    snapshot::ReadResult& file = prepared.file;
     width = file.width;
     height = file.height;
     switch (file.status) {
@@ -47,9 +47,11 @@ bool Texture::LoadBmp(const char* path)
         return false;
     }
     const MipmapBuilder preferred = forcedBuilder ? *forcedBuilder : ChooseMipmapBuilder(width, height);
-    builder = UploadMipmapped(preferred, width, height, file.picture.pixels.data());
+    builder = UploadMipmapped(preferred, std::move(file.picture), std::move(prepared.smallerLevels));
     return true;
 }
+
+bool Texture::LoadBmp(const char* path) { return Load(path, PreparePicture(path, "texture")); }
 
 void Texture::Bind() const { glBindTexture(GL_TEXTURE_2D, texture - 1); }
 

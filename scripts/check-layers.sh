@@ -12,6 +12,7 @@ rooms='
 common/contract     0  common
 common/ini          0  common
 common/snapshot     0  common
+common/trace        0  common
 host/win32          1  host
 host/controls       2  host
 host/settings       2  host

@@ -9,6 +9,8 @@
 #include <cstdio>
 #include <string>
 
+#include "common/trace/StartupTrace.h"
+
 namespace {
 
 double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to, LARGE_INTEGER frequency)
@@ -45,6 +47,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     LARGE_INTEGER frequency, start, now;
     QueryPerformanceFrequency(&frequency);
     QueryPerformanceCounter(&start);
+    wavorin::trace::MarkStartupStep("timer", "launch");
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
@@ -61,6 +64,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
         if (window && MiddleIsDrawn(screen)) break;
         Sleep(1);
     }
+    wavorin::trace::MarkStartupStep("timer", "first frame seen");
     std::printf("%.0f\n", Milliseconds(start, now, frequency));
     std::fflush(stdout);
 

@@ -4,6 +4,7 @@
 
 #include "common/contract/ProgramContract.h"
 #include "common/snapshot/BmpWriter.h"
+#include "common/trace/StartupTrace.h"
 #include "host/assets/RingPictures.h"
 #include "host/run/RendererStart.h"
 #include "host/run/RingChoice.h"
@@ -91,9 +92,12 @@ void RunWindow::StartRun()
     const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
     SetWindowPos(hwnd(), nullptr, 0, 0, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 
+    trace::MarkStartupStep("host", "run window");
     WriteSnapshotFiles();
     Sleep(kPauseBeforeRendererMs);
+    trace::MarkStartupStep("host", "pause");
     rendererProcess_ = StartRenderer(settings::RendererPath());  // one that cannot start ends the run at the first watch
+    trace::MarkStartupStep("host", "renderer started");
     rendererStartedAt_ = GetTickCount64();
     music_.Start();
     FollowMusicTimers();
@@ -103,14 +107,17 @@ void RunWindow::StartRun()
 void RunWindow::WriteSnapshotFiles()
 {
     const auto screen = CaptureScreen(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    trace::MarkStartupStep("host", "capture");
     DeleteFileW(contract::kDesktopSnapshotFileW.c_str());
     DeleteFileW(contract::kRingSnapshotFileW.c_str());
     const std::int16_t ringIndex = ChooseRingPicture(SecondsSinceMidnight());
     // Black where the screen could not be read.
     if (screen) snapshot::WriteBmpFile(contract::kDesktopSnapshotFileW.c_str(), *screen);
+    trace::MarkStartupStep("host", "desktop snapshot written");
     if (const auto ring = assets::LoadRingPicture(ringIndex)) {
         snapshot::WriteBmpFile(contract::kRingSnapshotFileW.c_str(), *ring);
     }
+    trace::MarkStartupStep("host", "ring snapshot written");
 }
 
 void RunWindow::OnCdPollTick()

@@ -2,10 +2,12 @@
 
 #include <windows.h>
 
+#include "common/trace/StartupTrace.h"
 #include "host/startup/StartHost.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int)
 {
+    wavorin::trace::MarkStartupStep("host", "start");
     const auto window = wavorin::startup::StartHost(commandLine ? commandLine : L"");
     if (!window) return 0;
 

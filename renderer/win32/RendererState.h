@@ -18,6 +18,7 @@ struct RendererState {
     std::int32_t clientWidth = 0;  // from the latest size notification
     std::int32_t clientHeight = 0;
     bool running = false;  // frames may be drawn
+    bool firstFrameShown = false;
     std::int64_t counterFrequency = 0;
     std::int64_t startCount = 0;  // taken just before the scene's set-up
     double sceneTime = 0;         // seconds from startCount to the frame being drawn

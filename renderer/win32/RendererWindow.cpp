@@ -1,5 +1,6 @@
 #include "renderer/win32/RendererWindow.h"
 
+#include "common/trace/StartupTrace.h"
 #include "renderer/Gl.h"
 #include "renderer/SceneTime.h"
 
@@ -22,7 +23,9 @@ void OnCreate(HWND window, RendererState& state)
 {
     state.dc = GetDC(window);
     SetupPixelFormat(state.dc);
+    trace::MarkStartupStep("renderer", "pixel format");
     state.glContext = CurrentGlContext(state.dc);
+    trace::MarkStartupStep("renderer", "context");
 }
 
 void OnSize(RendererState& state, LPARAM lParam)
@@ -37,8 +40,10 @@ void OnPaint(HWND window, RendererState& state)
     if (!state.running) return;  // before the scene exists: neither drawn nor validated
     state.sceneTime = SecondsElapsed(state.startCount, CounterNow(), state.counterFrequency);
     DrawFrame(state.scene, state.sceneTime);
+    if (!state.firstFrameShown) trace::MarkStartupStep("renderer", "first frame drawn");
     SwapBuffers(state.dc);
     ValidateRect(window, nullptr);
+    if (!std::exchange(state.firstFrameShown, true)) trace::MarkStartupStep("renderer", "first swap");
 }
 
 void OnKeyDown(HWND window, WPARAM key)

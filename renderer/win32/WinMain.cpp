@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <future>
+
+#include "common/trace/StartupTrace.h"
 #include "renderer/win32/RendererWindow.h"
 #include "renderer/WindowSize.h"
 
@@ -9,6 +12,12 @@ using namespace wavorin::renderer;
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 {
+    wavorin::trace::MarkStartupStep("renderer", "start");
+    // The snapshot files are read and their mipmap levels made while the window and its
+    // context come up; only the upload needs the context.
+    std::future<SceneTextures> textures =
+        std::async(std::launch::async | std::launch::deferred, [] { return PrepareSceneTextures(); });
+
     RendererState state;
     ShowCursor(FALSE);
     state.running = false;
@@ -22,6 +31,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
     if (!window) return 0;
     ShowWindow(window, SW_SHOW);
     UpdateWindow(window);  // finds running false: no frame yet
+    wavorin::trace::MarkStartupStep("renderer", "window shown");
 
     LARGE_INTEGER frequency{}, start{};
     QueryPerformanceFrequency(&frequency);
@@ -29,7 +39,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
     state.counterFrequency = frequency.QuadPart;
     state.startCount = start.QuadPart;  // the set-up time counts into the first frame's time
 
-    if (!InitScene(state.scene, state.clientWidth, state.clientHeight)) return 0;
+    if (!InitScene(state.scene, state.clientWidth, state.clientHeight, textures.get())) return 0;
     state.running = true;
 
     const int exitCode = RunMessageLoop(window);
