@@ -58,7 +58,7 @@ void DrawFrame(benchmark::State& state)
     snapshot::WriteBmpFile(ring, tools::MakeSampleRingPicture());
     const std::string desktop = CaptureFile(1920, 1080);
     renderer::Scene scene;
-    renderer::InitSceneFromFiles(scene, 1920, 1080, {ring.c_str(), desktop.c_str()});
+    renderer::InitScene(scene, 1920, 1080, {ring.c_str(), desktop.c_str()});
     double t = 0;
     for (auto _ : state) {
         renderer::DrawFrame(scene, t += 1.0 / 60);

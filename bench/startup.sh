@@ -3,7 +3,8 @@
 # the same Wine: one minimal OpenGL program to its first frame (after the host's 100 ms pause),
 # and the same program started by a launcher that waits for it (what two programs cost at
 # least). Interleaved runs on virtual screens of 1920 x 1080, 3840 x 2160 and 5120 x 2880;
-# prints each median with its runs and the ratio to the two-process floor.
+# prints each median with its runs and the ratio to the two-process floor, and the median
+# peak working set of the renderer up to its first frame.
 #
 # Usage: bench/startup.sh [--runs N] [--pair DIR] [--trace]
 #   --runs N    runs of each program at each size (default 5)
@@ -35,7 +36,7 @@ bench='C:\wavorin_bench'
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
-time_one() {  # time_one WHAT: milliseconds from the start to the first frame
+time_one() {  # time_one WHAT: milliseconds from the start to the first frame, peak kilobytes
   case $1 in
     screensaver) wine_run "$bench\\StartupTimer.exe" Zelvane_VC "$bench\\Wavorin.scr" /s ;;
     one-process) wine_run "$bench\\StartupTimer.exe" WavorinFloorGl "$bench\\MinimalGl.exe" ;;
@@ -49,20 +50,23 @@ for size in 1920x1080 3840x2160 5120x2880; do
   display_ensure "$size"
   wine_server_start
   rm -f "$WINEPREFIX/drive_c/vetsu_temp/Wavorin.ini"  # no music: start-up alone
-  declare -A times=()
+  declare -A times=() peaks=()
   for _ in $(seq "$runs"); do
     for what in screensaver one-process two-process; do
-      times[$what]+="$(time_one $what) "
+      read -r ms kb < <(time_one $what | tr -d '\r')
+      times[$what]+="$ms "
+      peaks[$what]+="$kb "
       sleep 1
     done
   done
   floor=$(printf '%s\n' ${times[two-process]} | median)
   for what in screensaver one-process two-process; do
     m=$(printf '%s\n' ${times[$what]} | median)
-    printf '%-10s %-12s median %5s ms  %4s x two-process   runs: %s\n' "$size" "$what" "$m" \
-      "$(awk -v m="$m" -v f="$floor" 'BEGIN { printf "%.2f", m / f }')" "${times[$what]}"
+    printf '%-10s %-12s median %5s ms  %4s x two-process  peak %4s MB  runs: %s\n' "$size" "$what" "$m" \
+      "$(awk -v m="$m" -v f="$floor" 'BEGIN { printf "%.2f", m / f }')" \
+      "$(printf '%s\n' ${peaks[$what]} | median | awk '{ printf "%.0f", $1 / 1024 }')" "${times[$what]}"
   done
-  unset times
+  unset times peaks
 
   if [ $trace = 1 ] && [ $size = 5120x2880 ]; then
     log="$WINEPREFIX/drive_c/wavorin_bench/trace.txt"

@@ -1,7 +1,5 @@
 #include "renderer/Scene.h"
 
-#include <utility>
-
 #include "common/trace/StartupTrace.h"
 #include "renderer/Gl.h"
 #include "renderer/SceneGeometry.h"
@@ -29,19 +27,7 @@ void CompileStrips(GLuint list, const Strips& strips, bool coloured)
 
 }  // namespace
 
-SceneTextures PrepareSceneTextures(const SnapshotPaths& paths)
-{
-    SceneTextures textures{paths, PreparePicture(paths.ring, "ring"), {}};
-    textures.arc = PreparePicture(paths.arc, "desktop");
-    return textures;
-}
-
-bool InitSceneFromFiles(Scene& scene, int clientWidth, int clientHeight, const SnapshotPaths& paths)
-{
-    return InitScene(scene, clientWidth, clientHeight, PrepareSceneTextures(paths));
-}
-
-bool InitScene(Scene& scene, int clientWidth, int clientHeight, SceneTextures textures)
+bool InitScene(Scene& scene, int clientWidth, int clientHeight, const SnapshotPaths& paths)
 {
     glEnable(GL_CULL_FACE);
     glEnable(GL_BLEND);
@@ -58,9 +44,9 @@ bool InitScene(Scene& scene, int clientWidth, int clientHeight, SceneTextures te
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();  // from here on the modelview matrix holds object transforms only
 
-    scene.ringTexture.Load(textures.paths.ring, std::move(textures.ring));
+    scene.ringTexture.LoadBmp(paths.ring, "ring");
     trace::MarkStartupStep("renderer", "ring texture");
-    scene.arcTexture.Load(textures.paths.arc, std::move(textures.arc));
+    scene.arcTexture.LoadBmp(paths.arc, "desktop");
     trace::MarkStartupStep("renderer", "desktop texture");
     glEnable(GL_TEXTURE_2D);
     scene.ringTexture.Bind();

@@ -32,19 +32,9 @@ struct SnapshotPaths {
     const char* arc = contract::kDesktopSnapshotFile.c_str();  // the tube carries the desktop
 };
 
-// Both snapshot files read and prepared; needs no context, so it may run on another thread.
-struct SceneTextures {
-    SnapshotPaths paths;
-    PreparedPicture ring;
-    PreparedPicture arc;
-};
-SceneTextures PrepareSceneTextures(const SnapshotPaths& paths = {});
-
 // GL state, camera, textures and display lists, with the context current. The aspect
 // ratio is taken once, here. Always true.
-bool InitScene(Scene& scene, int clientWidth, int clientHeight, SceneTextures textures);
-// The same, reading and preparing the files first.
-bool InitSceneFromFiles(Scene& scene, int clientWidth, int clientHeight, const SnapshotPaths& paths = {});
+bool InitScene(Scene& scene, int clientWidth, int clientHeight, const SnapshotPaths& paths = {});
 
 // Compiles lists 1, 2, 3 and 125, drawing each object once as it goes.
 void BuildDisplayLists();

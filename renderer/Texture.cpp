@@ -32,9 +32,10 @@ bool Texture::Create(const char* path)
     return true;
 }
 
-bool Texture::Load(const char* path, PreparedPicture prepared)
+bool Texture::LoadBmp(const char* path, const char* traceName)
 {
     Create(path);
+    PreparedPicture prepared = PreparePicture(path, traceName);
     snapshot::ReadResult& file = prepared.file;
     width = file.width;
     height = file.height;
@@ -50,8 +51,6 @@ bool Texture::Load(const char* path, PreparedPicture prepared)
     builder = UploadMipmapped(preferred, std::move(file.picture), std::move(prepared.smallerLevels));
     return true;
 }
-
-bool Texture::LoadBmp(const char* path) { return Load(path, PreparePicture(path, "texture")); }
 
 void Texture::Bind() const { glBindTexture(GL_TEXTURE_2D, texture - 1); }
 

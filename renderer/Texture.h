@@ -23,12 +23,10 @@ public:
     // A new texture for `path`, bound, repeating, filtered linearly with nearest mipmaps.
     bool Create(const char* path);
 
-    // Create, then fill the texture from a prepared snapshot file. False when the file is
+    // Create, then fill the texture from the BMP file at `path`. False when the file is
     // missing or unusable: the texture stays bound without an image, so what is drawn with
-    // it shows its plain colour.
-    bool Load(const char* path, PreparedPicture prepared);
-    // The same, reading and preparing the file at `path` first.
-    bool LoadBmp(const char* path);
+    // it shows its plain colour. `traceName` labels the steps in the start-up trace.
+    bool LoadBmp(const char* path, const char* traceName = "texture");
 
     void Bind() const;
 

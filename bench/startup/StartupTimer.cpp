@@ -1,10 +1,12 @@
 // Times a program from its start to its first frame on the screen: the moment a window
 // with the given title exists and shows something other than black in the middle of the
-// screen. Prints the milliseconds; the program is then ended.
+// screen. Prints the milliseconds and the peak working set of the window's process in
+// kilobytes so far; the program is then ended.
 // Usage: StartupTimer.exe <window title> <program> [arguments]
 
 #include <windows.h>
 #include <shellapi.h>
+#include <psapi.h>
 
 #include <cstdio>
 #include <string>
@@ -65,13 +67,18 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
         Sleep(1);
     }
     wavorin::trace::MarkStartupStep("timer", "first frame seen");
-    std::printf("%.0f\n", Milliseconds(start, now, frequency));
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    HANDLE renderer = OpenProcess(PROCESS_TERMINATE | PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, owner);
+    PROCESS_MEMORY_COUNTERS memory{};
+    memory.cb = sizeof memory;
+    if (!renderer || !GetProcessMemoryInfo(renderer, &memory, sizeof memory)) memory.PeakWorkingSetSize = 0;
+    std::printf("%.0f %llu\n", Milliseconds(start, now, frequency),
+                static_cast<unsigned long long>(memory.PeakWorkingSetSize / 1024));
     std::fflush(stdout);
 
     // End the run the way the user does; the window's owner then ends on its own.
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (HANDLE renderer = OpenProcess(PROCESS_TERMINATE, FALSE, owner)) {
+    if (renderer) {
         TerminateProcess(renderer, 0);
         CloseHandle(renderer);
     }

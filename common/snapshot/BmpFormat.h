@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace wavorin::snapshot {
@@ -36,6 +37,15 @@ struct Picture {
     std::int32_t height = 0;
     std::vector<std::uint8_t> pixels;
 };
+
+// Pixel bytes laid out as a picture's, held elsewhere (a screen capture's own buffer).
+struct PixelRows {
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+    std::span<const std::uint8_t> bytes;
+};
+
+inline PixelRows RowsOf(const Picture& picture) { return {picture.width, picture.height, picture.pixels}; }
 
 struct Rgb {
     std::uint8_t r = 0, g = 0, b = 0;

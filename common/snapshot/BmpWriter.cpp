@@ -17,21 +17,19 @@ void Put32(std::uint8_t* at, std::uint32_t value)
     for (int i = 0; i < 4; ++i) at[i] = static_cast<std::uint8_t>(value >> (8 * i));
 }
 
-bool IsValid(const Picture& picture)
+bool IsValid(const PixelRows& rows)
 {
-    if (picture.width < 1 || picture.width > kMaxSide || picture.height < 1 || picture.height > kMaxSide) {
-        return false;
-    }
-    const std::uint64_t bytes = std::uint64_t{*RowStride(picture.width)} * static_cast<std::uint64_t>(picture.height);
-    return bytes <= kMaxPixelBytes && picture.pixels.size() == bytes;
+    if (rows.width < 1 || rows.width > kMaxSide || rows.height < 1 || rows.height > kMaxSide) return false;
+    const std::uint64_t bytes = std::uint64_t{*RowStride(rows.width)} * static_cast<std::uint64_t>(rows.height);
+    return bytes <= kMaxPixelBytes && rows.bytes.size() == bytes;
 }
 
 }  // namespace
 
-std::optional<std::array<std::uint8_t, kPixelDataOffset>> EncodeHeaders(const Picture& picture)
+std::optional<std::array<std::uint8_t, kPixelDataOffset>> EncodeHeaders(const PixelRows& rows)
 {
-    if (!IsValid(picture)) return std::nullopt;
-    const auto imageSize = static_cast<std::uint32_t>(picture.pixels.size());
+    if (!IsValid(rows)) return std::nullopt;
+    const auto imageSize = static_cast<std::uint32_t>(rows.bytes.size());
 
     std::array<std::uint8_t, kPixelDataOffset> header{};
     std::uint8_t* file = header.data();
@@ -41,8 +39,8 @@ std::optional<std::array<std::uint8_t, kPixelDataOffset>> EncodeHeaders(const Pi
 
     std::uint8_t* info = file + kFileHeaderSize;
     Put32(info + 0, static_cast<std::uint32_t>(kInfoHeaderSize));
-    Put32(info + kWidthField, static_cast<std::uint32_t>(picture.width));
-    Put32(info + kHeightField, static_cast<std::uint32_t>(picture.height));  // positive: bottom-up
+    Put32(info + kWidthField, static_cast<std::uint32_t>(rows.width));
+    Put32(info + kHeightField, static_cast<std::uint32_t>(rows.height));  // positive: bottom-up
     Put16(info + 12, 1);                                                     // colour planes
     Put16(info + kBitsField, kBitsPerPixel);
     Put32(info + kCompressionField, kUncompressed);
@@ -53,21 +51,21 @@ std::optional<std::array<std::uint8_t, kPixelDataOffset>> EncodeHeaders(const Pi
 
 std::optional<std::vector<std::uint8_t>> EncodeBmp(const Picture& picture)
 {
-    const auto header = EncodeHeaders(picture);
+    const auto header = EncodeHeaders(RowsOf(picture));
     if (!header) return std::nullopt;
     std::vector<std::uint8_t> file(header->begin(), header->end());
     file.insert(file.end(), picture.pixels.begin(), picture.pixels.end());
     return file;
 }
 
-bool WriteBmpFile(const std::filesystem::path& path, const Picture& picture)
+bool WriteBmpFile(const std::filesystem::path& path, const PixelRows& rows)
 {
-    const auto header = EncodeHeaders(picture);
+    const auto header = EncodeHeaders(rows);
     if (!header) return false;
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     if (!out.is_open()) return false;  // nothing of ours there, and what is there stays
     out.write(reinterpret_cast<const char*>(header->data()), static_cast<std::streamsize>(header->size()));
-    out.write(reinterpret_cast<const char*>(picture.pixels.data()), static_cast<std::streamsize>(picture.pixels.size()));
+    out.write(reinterpret_cast<const char*>(rows.bytes.data()), static_cast<std::streamsize>(rows.bytes.size()));
     out.close();
     if (out) return true;
     // A file cut off part-way (a full disk) must not pass for a picture.

@@ -112,7 +112,7 @@ void RunWindow::WriteSnapshotFiles()
     DeleteFileW(contract::kRingSnapshotFileW.c_str());
     const std::int16_t ringIndex = ChooseRingPicture(SecondsSinceMidnight());
     // Black where the screen could not be read.
-    if (screen) snapshot::WriteBmpFile(contract::kDesktopSnapshotFileW.c_str(), *screen);
+    if (screen) snapshot::WriteBmpFile(contract::kDesktopSnapshotFileW.c_str(), screen->Rows());
     trace::MarkStartupStep("host", "desktop snapshot written");
     if (const auto ring = assets::LoadRingPicture(ringIndex)) {
         snapshot::WriteBmpFile(contract::kRingSnapshotFileW.c_str(), *ring);

@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include <future>
-
 #include "common/trace/StartupTrace.h"
 #include "renderer/win32/RendererWindow.h"
 #include "renderer/WindowSize.h"
@@ -13,11 +11,6 @@ using namespace wavorin::renderer;
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 {
     wavorin::trace::MarkStartupStep("renderer", "start");
-    // The snapshot files are read and their mipmap levels made while the window and its
-    // context come up; only the upload needs the context.
-    std::future<SceneTextures> textures =
-        std::async(std::launch::async | std::launch::deferred, [] { return PrepareSceneTextures(); });
-
     RendererState state;
     ShowCursor(FALSE);
     state.running = false;
@@ -39,7 +32,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
     state.counterFrequency = frequency.QuadPart;
     state.startCount = start.QuadPart;  // the set-up time counts into the first frame's time
 
-    if (!InitScene(state.scene, state.clientWidth, state.clientHeight, textures.get())) return 0;
+    if (!InitScene(state.scene, state.clientWidth, state.clientHeight)) return 0;
     state.running = true;
 
     const int exitCode = RunMessageLoop(window);

@@ -87,7 +87,7 @@ snapshot::Picture RenderPreviewStill(double sceneTime)
         if (!gl.Ok()) return ScaleDown(large, kOversampling);
         renderer::Scene scene;
         const std::string ring = files.Ring().string(), arc = files.Arc().string();
-        renderer::InitSceneFromFiles(scene, width, height, {ring.c_str(), arc.c_str()});
+        renderer::InitScene(scene, width, height, {ring.c_str(), arc.c_str()});
         renderer::DrawFrame(scene, sceneTime);
         large = gl.Read();
         scene.ringTexture.Release();

@@ -78,7 +78,7 @@ TEST_F(RunTest, PhotographsTheScreenShowsTheMovingSceneOverItAndEndsWithEscOnly)
         SCOPED_TRACE(variant);
         const auto desktop = OpenWindow(L"desktop", WS_POPUP | WS_VISIBLE, {0, 0, kWidth, kHeight});
         PaintDesktop(variant, win32::WindowDc(desktop.get()).get());
-        ASSERT_TRUE(WaitUntil([&] { return PixelsUnlikeDesktop(*run::CaptureScreen(kWidth, kHeight), variant) == 0; }, 20s));
+        ASSERT_TRUE(WaitUntil([&] { return PixelsUnlikeDesktop(run::CaptureScreen(kWidth, kHeight)->ToPicture(), variant) == 0; }, 20s));
         Process host(install.Host(), L"/s");
         HWND run = WaitForWindow(kRunTitle, 20s);
         ASSERT_NE(run, nullptr);
@@ -103,8 +103,8 @@ TEST_F(RunTest, PhotographsTheScreenShowsTheMovingSceneOverItAndEndsWithEscOnly)
         GetClientRect(renderer, &client);
         const RECT screenArea{0, 0, kWidth, kHeight};
         EXPECT_TRUE(EqualRect(&window, &screenArea) && EqualRect(&client, &screenArea));
-        const auto first = run::CaptureScreen(kWidth, kHeight);
-        EXPECT_TRUE(WaitUntil([&] { return run::CaptureScreen(kWidth, kHeight)->pixels != first->pixels; }, 20s));
+        const auto first = run::CaptureScreen(kWidth, kHeight)->ToPicture();
+        EXPECT_TRUE(WaitUntil([&] { return run::CaptureScreen(kWidth, kHeight)->ToPicture().pixels != first.pixels; }, 20s));
 
         // Other keys, the mouse and a cancelled shutdown leave it running.
         for (WORD key : {WORD('A'), WORD(VK_SPACE), WORD(VK_RETURN), WORD(VK_F1), WORD(VK_SHIFT)}) {
@@ -153,11 +153,12 @@ TEST_F(RunTest, RendererThatDiesEndsTheRun)
 // a desktop picture of the screen's size: a black one.
 TEST(ScreenCapture, UnreadableScreenGivesABlackPictureOfItsSize)
 {
-    const auto picture = run::CapturePicture(nullptr, 33, 20);
-    ASSERT_TRUE(picture.has_value());
-    EXPECT_EQ(picture->width, 33);
-    EXPECT_EQ(picture->height, 20);
-    EXPECT_TRUE(std::all_of(picture->pixels.begin(), picture->pixels.end(), [](auto byte) { return byte == 0; }));
+    const auto image = run::CaptureImage(nullptr, 33, 20);
+    ASSERT_TRUE(image.has_value());
+    const snapshot::PixelRows rows = image->Rows();
+    EXPECT_EQ(std::pair(rows.width, rows.height), std::pair(33, 20));
+    EXPECT_EQ(rows.bytes.size(), 100u * 20u);  // 99 bytes a row, padded to 100
+    EXPECT_TRUE(std::all_of(rows.bytes.begin(), rows.bytes.end(), [](auto byte) { return byte == 0; }));
 }
 
 }  // namespace

@@ -38,7 +38,7 @@ protected:
     {
         if (ring) ASSERT_TRUE(snapshot::WriteBmpFile(ringFile.path, *ring));
         if (desktop) ASSERT_TRUE(snapshot::WriteBmpFile(desktopFile.path, *desktop));
-        ASSERT_TRUE(InitSceneFromFiles(scene, 320, 240, {ringFile.path.c_str(), desktopFile.path.c_str()}));
+        ASSERT_TRUE(InitScene(scene, 320, 240, {ringFile.path.c_str(), desktopFile.path.c_str()}));
     }
     Picture Frame(double t)
     {

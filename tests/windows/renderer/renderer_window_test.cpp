@@ -51,7 +51,7 @@ protected:
         QueryPerformanceCounter(&start);
         state.counterFrequency = frequency.QuadPart;
         state.startCount = start.QuadPart;
-        ASSERT_TRUE(InitSceneFromFiles(state.scene, state.clientWidth, state.clientHeight));
+        ASSERT_TRUE(InitScene(state.scene, state.clientWidth, state.clientHeight));
         state.running = true;
     }
     RendererState state;
