@@ -6,6 +6,7 @@
 # Prints each offending include as FILE:LINE and exits 1 when there is one.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. scripts/lib/source-files.sh
 
 # The one table of rooms: folder, rank, program ("any" sees every program's rooms).
 rooms='
@@ -33,7 +34,7 @@ tests                  9  any
 bench                  9  any
 '
 
-git ls-files -- common host renderer tools tests bench | grep -E '\.(cpp|h)$' |
+source_files common host renderer tools tests bench | grep -E '\.(cpp|h)$' |
   xargs grep -n -H -E '^[[:space:]]*#[[:space:]]*include[[:space:]]*"[^"]+/' |
   awk -v rooms="$rooms" '
     BEGIN {

@@ -3,11 +3,13 @@
 # a comment, in C++, CMake and shell files; tests/ against everything else.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. scripts/lib/source-files.sh
 
-count() {
-  git ls-files -- "$@" | grep -E '\.(cpp|h|hpp|c|sh|py|rc|cmake)$|(^|/)CMakeLists\.txt$' |
+# Lines of the listed files on standard input.
+count_lines() {
+  grep -E '\.(cpp|h|hpp|c|sh|py|rc|cmake)$|(^|/)CMakeLists\.txt$' |
     xargs -r cat | grep -c -v -E '^\s*$|^\s*(//|#\s*$)'
 }
-tests=$(count tests)
-code=$(count . ':!tests' ':!docs')
+tests=$(source_files tests | count_lines)
+code=$(source_files . | grep -v -E '^(tests|docs)/' | count_lines)
 echo "tests: $tests lines, code: $code lines, ratio $(awk -v t="$tests" -v c="$code" 'BEGIN { printf "%.2f", t / c }')"
