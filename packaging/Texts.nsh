@@ -8,3 +8,21 @@ LangString OpenScreenSaverSettings ${LANG_JAPANESE} "スクリーン セーバ�
 
 LangString RemoveSettingsQuestion ${LANG_ENGLISH} "Also remove Wavorin's settings file (${WORK_DIR}\Wavorin.ini, which keeps the music you chose)?"
 LangString RemoveSettingsQuestion ${LANG_JAPANESE} "Wavorin の設定ファイル (${WORK_DIR}\Wavorin.ini、選んだ音楽を記録しています) も削除しますか?"
+
+!define CHOOSE_SHORTCUT_ENGLISH "Choose Wavorin as the screen saver"
+!define CHOOSE_SHORTCUT_JAPANESE "Wavorin をスクリーン セーバーに選ぶ"
+!define SETTINGS_SHORTCUT_ENGLISH "Wavorin settings"
+!define SETTINGS_SHORTCUT_JAPANESE "Wavorin の設定"
+LangString ChooseShortcut ${LANG_ENGLISH} "${CHOOSE_SHORTCUT_ENGLISH}"
+LangString ChooseShortcut ${LANG_JAPANESE} "${CHOOSE_SHORTCUT_JAPANESE}"
+LangString SettingsShortcut ${LANG_ENGLISH} "${SETTINGS_SHORTCUT_ENGLISH}"
+LangString SettingsShortcut ${LANG_JAPANESE} "${SETTINGS_SHORTCUT_JAPANESE}"
+
+LangString WavorinRunning ${LANG_ENGLISH} "Wavorin is running from $INSTDIR (its preview in the screen saver settings, its settings or the screen saver itself), so its files cannot be replaced or removed.$\r$\n$\r$\nClose it, then choose Retry; or choose Cancel to leave everything as it is."
+LangString WavorinRunning ${LANG_JAPANESE} "$INSTDIR の Wavorin が動作中のため (スクリーン セーバーの設定のプレビュー、Wavorin の設定、またはスクリーン セーバー本体)、ファイルを置き換えることも削除することもできません。$\r$\n$\r$\nWavorin を閉じてから [再試行] を選んでください。[キャンセル] を選ぶと何も変更しません。"
+
+LangString FilesRemain ${LANG_ENGLISH} "Some of Wavorin's files in $INSTDIR could not be removed. Wavorin stays in the list of installed programs: close whatever uses them and uninstall again."
+LangString FilesRemain ${LANG_JAPANESE} "$INSTDIR にある Wavorin のファイルの一部を削除できませんでした。Wavorin はインストールされたプログラムの一覧に残ります。ファイルを使っているプログラムを閉じてから、もう一度アンインストールしてください。"
+
+LangString PolicyDecides ${LANG_ENGLISH} "A policy on this computer decides the screen saver, so Wavorin may not be the one that runs. The installer changes no policy."
+LangString PolicyDecides ${LANG_JAPANESE} "このコンピューターではポリシーがスクリーン セーバーを決めているため、Wavorin が使われないことがあります。インストーラーはポリシーを変更しません。"

@@ -1,6 +1,9 @@
 ; Installer of one Wavorin pair, for the current user alone (no administrator rights):
-; the pair into %LOCALAPPDATA%\Programs\Wavorin, Wavorin selected as the user's screensaver,
-; an entry in the user's list of installed programs, and an uninstaller that undoes it.
+; the pair into %LOCALAPPDATA%\Programs\Wavorin, Wavorin selected as the user's screensaver
+; and screensavers turned on (on a first install; an upgrade keeps the user's choice), a
+; Start-menu folder to choose it again or open its settings, an entry in the user's list of
+; installed programs, and an uninstaller that undoes it. Neither replaces nor removes a file
+; while a Wavorin from the folder runs.
 ; Made by packaging/CMakeLists.txt: makensis -INPUTCHARSET UTF8 -DVERSION=... -DTARGET=...
 ;   -DHOST=Wavorin.scr -DRENDERER=Wavorin.dll -DLICENCE=... -DICON=... -DOUTFILE=... Wavorin.nsi
 
@@ -12,6 +15,10 @@ Target ${TARGET}
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Wavorin"
 !define DESKTOP_KEY "Control Panel\Desktop"
+!define POLICY_KEY "Software\Policies\Microsoft\Windows\Control Panel\Desktop"
+!define START_MENU_DIR "$SMPROGRAMS\Wavorin"
+!define SPI_SETSCREENSAVEACTIVE 17
+!define SPIF_UPDATE_AND_TELL 3  ; SPIF_UPDATEINIFILE | SPIF_SENDCHANGE
 !define WORK_DIR "C:\vetsu_temp"
 !define PUBLISHER "the Wavorin authors"
 
@@ -21,6 +28,8 @@ InstallDir "$LOCALAPPDATA\Programs\Wavorin"
 InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
 RequestExecutionLevel user
 ManifestDPIAware true
+; A file that cannot be written stops the install; it is never skipped.
+AllowSkipFiles off
 SetCompressor /SOLID lzma
 BrandingText "Wavorin ${VERSION}"
 
@@ -38,6 +47,8 @@ VIAddVersionKey /LANG=0 "LegalCopyright" "Copyright (c) ${PUBLISHER}"
 !define MUI_ABORTWARNING
 !define MUI_WELCOMEFINISHPAGE_BITMAP "${__FILEDIR__}/welcome.bmp"
 !define MUI_WELCOMEPAGE_TEXT "$(WelcomeText)"
+Var PolicyNote  ; why Wavorin may not run, for the finish page
+!define MUI_FINISHPAGE_TEXT "$(MUI_TEXT_FINISH_INFO_TEXT)$PolicyNote"
 !define MUI_FINISHPAGE_RUN
 !define MUI_FINISHPAGE_RUN_TEXT "$(OpenScreenSaverSettings)"
 !define MUI_FINISHPAGE_RUN_FUNCTION OpenScreenSaverSettings
@@ -53,21 +64,110 @@ VIAddVersionKey /LANG=0 "LegalCopyright" "Copyright (c) ${PUBLISHER}"
 !insertmacro MUI_LANGUAGE "Japanese"
 !include "${__FILEDIR__}/Texts.nsh"
 
+; Waits while a Wavorin from the install folder runs (the preview, the settings dialog, a run
+; or its renderer hold their program files): the user may close it and retry, or cancel. A
+; silent install or uninstall cancels at once. Cancelling changes nothing and fails.
+!macro WaitWhileWavorinRuns un
+  Function ${un}WaitWhileWavorinRuns
+    retry:
+    StrCpy $R0 ""
+    ${If} ${FileExists} "$INSTDIR\Wavorin.scr"
+      ClearErrors
+      FileOpen $R1 "$INSTDIR\Wavorin.scr" a
+      ${If} ${Errors}
+        StrCpy $R0 "Wavorin.scr"
+      ${Else}
+        FileClose $R1
+      ${EndIf}
+    ${EndIf}
+    ${If} ${FileExists} "$INSTDIR\Wavorin.dll"
+      ClearErrors
+      FileOpen $R1 "$INSTDIR\Wavorin.dll" a
+      ${If} ${Errors}
+        StrCpy $R0 "Wavorin.dll"
+      ${Else}
+        FileClose $R1
+      ${EndIf}
+    ${EndIf}
+    ${If} $R0 != ""
+      MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "$(WavorinRunning)" /SD IDCANCEL IDRETRY retry
+      SetErrorLevel 3
+      Quit
+    ${EndIf}
+  FunctionEnd
+!macroend
+!insertmacro WaitWhileWavorinRuns ""
+!insertmacro WaitWhileWavorinRuns "un."
+
+; Whether SCRNSAVE.EXE names this folder's Wavorin.scr, by its short or its long path.
+!macro IsWavorinSelected un
+  Function ${un}IsWavorinSelected
+    GetFullPathName /SHORT $R1 "$INSTDIR\Wavorin.scr"
+    ReadRegStr $R2 HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE"
+    StrCpy $R0 0
+    ${If} $R2 != ""
+      ${If} $R2 == $R1
+      ${OrIf} $R2 == "$INSTDIR\Wavorin.scr"
+        StrCpy $R0 1
+      ${EndIf}
+    ${EndIf}
+  FunctionEnd
+!macroend
+!insertmacro IsWavorinSelected ""
+!insertmacro IsWavorinSelected "un."
+
+; Screensavers on or off, in the setting and in the running system at once.
+!macro SetScreenSaveActive value
+  System::Call 'user32::SystemParametersInfoW(i ${SPI_SETSCREENSAVEACTIVE}, i ${value}, p 0, i ${SPIF_UPDATE_AND_TELL})'
+!macroend
+
 Section
+  Call WaitWhileWavorinRuns
+
+  ; A first install: no entry of an earlier one.
+  ReadRegStr $5 HKCU "${UNINSTALL_KEY}" "InstallLocation"
+  Call IsWavorinSelected
+  StrCpy $6 $R0
+
   SetOutPath "$INSTDIR"
   File "/oname=Wavorin.scr" "${HOST}"
   File "/oname=Wavorin.dll" "${RENDERER}"
   WriteUninstaller "$INSTDIR\Uninstall.exe"
 
-  ; Selected as the system's "Install" command selects a screensaver: by its short path.
-  ; The screensaver chosen before is kept for the uninstaller; a reinstall keeps the one
-  ; chosen before the first.
-  GetFullPathName /SHORT $0 "$INSTDIR\Wavorin.scr"
-  ReadRegStr $1 HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE"
-  ${If} $1 != $0
-    WriteRegStr HKCU "${UNINSTALL_KEY}" "PreviousScreenSaver" $1
+  ; A policy decides the screensaver where it names one: the installer changes no policy
+  ; and says so.
+  StrCpy $PolicyNote ""
+  ReadRegStr $7 HKCU "${POLICY_KEY}" "SCRNSAVE.EXE"
+  ReadRegStr $8 HKCU "${POLICY_KEY}" "ScreenSaveActive"
+  ${If} $7 != ""
+  ${OrIf} $8 != ""
+    StrCpy $PolicyNote "$\r$\n$\r$\n$(PolicyDecides)"
   ${EndIf}
-  WriteRegStr HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE" $0
+
+  ; Selected as the system's "Install" command selects a screensaver: by its short path.
+  ; Only on a first install, or when the user still has Wavorin selected: an upgrade leaves
+  ; another choice alone. The screensaver chosen before, and whether screensavers were on,
+  ; are kept for the uninstaller from the first install on.
+  ${If} $5 == ""
+  ${OrIf} $6 == 1
+    ${If} $5 == ""
+      ReadRegStr $1 HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE"
+      WriteRegStr HKCU "${UNINSTALL_KEY}" "PreviousScreenSaver" $1
+      ReadRegStr $1 HKCU "${DESKTOP_KEY}" "ScreenSaveActive"
+      WriteRegStr HKCU "${UNINSTALL_KEY}" "PreviousScreenSaveActive" $1
+    ${EndIf}
+    GetFullPathName /SHORT $0 "$INSTDIR\Wavorin.scr"
+    WriteRegStr HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE" $0
+    ${If} $5 == ""
+      !insertmacro SetScreenSaveActive 1
+    ${EndIf}
+  ${EndIf}
+
+  ; Choosing it again at any time, in the platform's own way, and its settings.
+  CreateDirectory "${START_MENU_DIR}"
+  CreateShortCut "${START_MENU_DIR}\$(ChooseShortcut).lnk" "$SYSDIR\rundll32.exe" \
+    "desk.cpl,InstallScreenSaver $INSTDIR\Wavorin.scr" "$INSTDIR\Wavorin.scr" 0
+  CreateShortCut "${START_MENU_DIR}\$(SettingsShortcut).lnk" "$INSTDIR\Wavorin.scr" "/c" "$INSTDIR\Wavorin.scr" 0
 
   ${GetSize} "$INSTDIR" "/S=0K" $2 $3 $4
   WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "Wavorin"
@@ -87,18 +187,30 @@ Function OpenScreenSaverSettings
 FunctionEnd
 
 Section "Uninstall"
-  ; The screensaver chosen before comes back only while Wavorin is still the one selected.
-  GetFullPathName /SHORT $0 "$INSTDIR\Wavorin.scr"
-  ReadRegStr $1 HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE"
-  ${If} $1 == "$INSTDIR\Wavorin.scr"
-  ${OrIf} $1 == $0
+  Call un.WaitWhileWavorinRuns
+
+  ; The screensaver chosen before, and screensavers on or off as they were, come back only
+  ; while Wavorin is still the one selected.
+  Call un.IsWavorinSelected
+  ${If} $R0 == 1
     ReadRegStr $2 HKCU "${UNINSTALL_KEY}" "PreviousScreenSaver"
     ${If} $2 == ""
       DeleteRegValue HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE"
     ${Else}
       WriteRegStr HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE" $2
     ${EndIf}
+    ReadRegStr $2 HKCU "${UNINSTALL_KEY}" "PreviousScreenSaveActive"
+    ${If} $2 == "0"
+      !insertmacro SetScreenSaveActive 0
+    ${EndIf}
   ${EndIf}
+
+  ; The shortcuts carry the names of the installer's language, whichever this one speaks.
+  Delete "${START_MENU_DIR}\${CHOOSE_SHORTCUT_ENGLISH}.lnk"
+  Delete "${START_MENU_DIR}\${CHOOSE_SHORTCUT_JAPANESE}.lnk"
+  Delete "${START_MENU_DIR}\${SETTINGS_SHORTCUT_ENGLISH}.lnk"
+  Delete "${START_MENU_DIR}\${SETTINGS_SHORTCUT_JAPANESE}.lnk"
+  RMDir "${START_MENU_DIR}"
 
   ; A run's snapshot pictures (one is a photograph of the desktop) always go; the settings
   ; file only when the user says so, never in a silent uninstall. The work folder goes
@@ -112,11 +224,17 @@ Section "Uninstall"
   ${EndIf}
   RMDir "${WORK_DIR}"
 
-  ; The entry in the list of installed programs goes last, so that an interrupted uninstall
-  ; can be run again.
+  ; The entry in the list of installed programs goes last, and only once every file is gone,
+  ; so that an interrupted or refused uninstall can be run again.
   Delete "$INSTDIR\Wavorin.scr"
   Delete "$INSTDIR\Wavorin.dll"
   Delete "$INSTDIR\Uninstall.exe"
   RMDir "$INSTDIR"
+  ${If} ${FileExists} "$INSTDIR\Wavorin.scr"
+  ${OrIf} ${FileExists} "$INSTDIR\Wavorin.dll"
+    MessageBox MB_OK|MB_ICONEXCLAMATION "$(FilesRemain)" /SD IDOK
+    SetErrorLevel 3
+    Quit
+  ${EndIf}
   DeleteRegKey HKCU "${UNINSTALL_KEY}"
 SectionEnd

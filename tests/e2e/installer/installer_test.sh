@@ -1,30 +1,45 @@
 #!/usr/bin/env bash
-# Silent install for the current user, a run of it, silent uninstall; the registry read back.
+# The installer as a user meets it: a silent first install that selects Wavorin and turns
+# screensavers on, a run, the Start-menu shortcuts, an install and an uninstall refused while
+# the preview runs from the folder, upgrades that keep the user's choice, and uninstalls that
+# put back what they found. The registry and the files read back.
 # Usage: installer_test.sh BUILD_DIR INSTALLER
 set -euo pipefail
 . "$(dirname "$0")/../shell_test_setup.sh"
 e2e_setup "$1"
+installer=$2
 desktop='HKCU\Control Panel\Desktop'
 uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Wavorin'
 previous='C:\windows\system32\previous.scr'
+other='C:\windows\system32\other.scr'
 settings=$drive_c/vetsu_temp/Wavorin.ini
 reg_value() { wine_run reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$2 *REG_[A-Z_]* *//p" | grep .; }
+reg_set() { wine_run reg add "$1" /v "$2" /d "$3" /f >/dev/null; }
 unix_path() { wine_run winepath -u "$1" 2>/dev/null | tr -d '\r'; }
 key_gone() { ! wine_run reg query "$uninstall_key" >/dev/null 2>&1; }
+# What the running system says of screensavers on or off.
+spi_active() { wine_run "$build/tests/screensaver_probe.exe" | tr -d '\r'; }
+selected() { reg_value "$desktop" SCRNSAVE.EXE || true; }
+install() { wine_run "$installer" /S; }
 
-wine_run reg add "$desktop" /v SCRNSAVE.EXE /d "$previous" /f >/dev/null
+reg_set "$desktop" SCRNSAVE.EXE "$previous"
+reg_set "$desktop" ScreenSaveActive 0  # as "(None)" leaves it
 wine_run reg delete "$uninstall_key" /f >/dev/null 2>&1 || true
 dir="$(wine_run cmd /c 'echo %LOCALAPPDATA%' | tr -d '\r')\\Programs\\Wavorin"
 dir_unix=$(unix_path "$dir")
-rm -rf "$dir_unix"
+menu_unix=$(unix_path "$(wine_run cmd /c 'echo %APPDATA%' | tr -d '\r')\\Microsoft\\Windows\\Start Menu\\Programs\\Wavorin")
+rm -rf "$dir_unix" "$menu_unix"
 
-wine_run "$2" /S || fail "the silent install's exit code was $?"
+# A first install selects Wavorin and turns screensavers on.
+install || fail "the silent install's exit code was $?"
 for file in Wavorin.scr Wavorin.dll; do cmp -s "$build/bin/$file" "$dir_unix/$file" || fail "$file not installed"; done
 [ -f "$dir_unix/Uninstall.exe" ] || fail "no Uninstall.exe in $dir"
-# Selected as the screensaver by a short path (8.3 names, no spaces) to the installed host.
-screensaver=$(reg_value "$desktop" SCRNSAVE.EXE) || fail "no SCRNSAVE.EXE"
+# Selected by a short path (8.3 names, no spaces) to the installed host.
+screensaver=$(selected)
 [[ "$screensaver" =~ ^[A-Za-z]:(\\[^\\\ .]{1,8}(\.[^\\\ .]{1,3})?)+$ ]] || fail "SCRNSAVE.EXE is not a short path: $screensaver"
 [ "$(unix_path "$screensaver")" -ef "$dir_unix/Wavorin.scr" ] || fail "SCRNSAVE.EXE names $screensaver"
+[ "$(reg_value "$desktop" ScreenSaveActive)" = 1 ] || fail "ScreenSaveActive is not 1 after the install"
+[ "$(spi_active)" = 1 ] || fail "the running system has screensavers off after the install"
 # The entry in the user's list of programs.
 version=$(strings -el "$dir_unix/Wavorin.scr" | grep -A1 -x ProductVersion | tail -n1)
 while IFS='|' read -r name expected; do
@@ -41,19 +56,68 @@ EOF_VALUES
 size=$(reg_value "$uninstall_key" EstimatedSize) || size=0
 (( size > 0 && size <= $(du -sk "$dir_unix" | cut -f1) )) || fail "EstimatedSize $size"
 
+# The Start-menu folder: choosing Wavorin again the platform's way, and its settings.
+shortcuts=("$menu_unix"/*.lnk)
+[ ${#shortcuts[@]} = 2 ] && [ -f "${shortcuts[0]}" ] || fail "the Start-menu folder holds ${#shortcuts[@]} shortcuts"
+links=$(for link in "${shortcuts[@]}"; do
+  wine_run "$build/tests/shortcut_probe.exe" "$(wine_run winepath -w "$link" | tr -d '\r')" | tr -d '\r' || true; done)
+grep -qixF "C:\windows\system32\rundll32.exe|desk.cpl,InstallScreenSaver $dir\Wavorin.scr" <<<"$links" ||
+  fail "no shortcut selects the installed host in the platform's way: $links"
+grep -qixF "$dir\Wavorin.scr|/c" <<<"$links" || fail "no shortcut opens the settings: $links"
+
 start "$dir\\Wavorin.scr" /s
 window=$(wait_until 600 shown) || true
 [ -n "$window" ] || fail "the installed screensaver showed no renderer window"
-renderer=$(xdotool getwindowpid "$window" 2>/dev/null) || true
+renderer=$(xdotool getwindowpid "$window" 2>/dev/null) || fail "no process owns the renderer's window"
 end_with_esc "the installed screensaver"
 [ -z "$renderer" ] || wait_until 300 gone "$renderer" || fail "the renderer did not end"
 [ -f "$settings" ] || fail "the run left no settings file"
 
-# The uninstaller finishes from a copy of itself: its last step is removing the key.
+# While the preview runs from the folder, neither an install nor an uninstall changes
+# anything, and both fail. A marked renderer and version show that nothing was replaced.
+printf 'marked' >> "$dir_unix/Wavorin.dll"
+cp "$dir_unix/Wavorin.dll" "$build/tests/marked.dll"
+reg_set "$uninstall_key" DisplayVersion 0.9
+start "$build/tools/PreviewPane.exe" "$dir\\Wavorin.scr" 120
+preview=$host
+previewing() { pgrep -f 'Wavorin\.scr /p' >/dev/null; }
+wait_until 300 previewing || fail "the preview did not start"
+if install; then fail "an install while the preview runs reported success"; fi
+cmp -s "$dir_unix/Wavorin.dll" "$build/tests/marked.dll" || fail "an install while the preview runs replaced the renderer"
+[ "$(reg_value "$uninstall_key" DisplayVersion)" = 0.9 ] || fail "an install while the preview runs recorded its version"
+if wine_run "$dir\\Uninstall.exe" /S "_?=$dir"; then fail "an uninstall while the preview runs reported success"; fi
+[ -f "$dir_unix/Wavorin.scr" ] && [ -f "$dir_unix/Wavorin.dll" ] || fail "an uninstall while the preview runs removed files"
+key_gone && fail "an uninstall while the preview runs removed the Uninstall entry"
+# The pane closes as a window closes; the preview ends with it.
+wine_run taskkill /IM PreviewPane.exe >/dev/null 2>&1 || true
+wait_until 300 eval '! previewing' || fail "the preview did not end with its pane"
+wait_until 300 gone "$preview" || stop "$preview"
+install || fail "the install after the preview ended failed with $?"
+cmp -s "$build/bin/Wavorin.dll" "$dir_unix/Wavorin.dll" || fail "the install after the preview ended left the old renderer"
+[ "$(reg_value "$uninstall_key" DisplayVersion)" = "$version" ] || fail "the install after the preview ended kept the old version"
+
+# An upgrade keeps Wavorin selected when it is, by its long path as well.
+reg_set "$desktop" SCRNSAVE.EXE "$dir\\Wavorin.scr"
+install || fail "the upgrade's exit code was $?"
+[ "$(unix_path "$(selected)")" -ef "$dir_unix/Wavorin.scr" ] || fail "an upgrade unselected Wavorin: $(selected)"
+
+# Uninstalling while Wavorin is selected puts back the screensaver and the off state found.
 wine_run "$dir\\Uninstall.exe" /S || fail "the silent uninstall's exit code was $?"
 wait_until 300 key_gone || fail "the Uninstall key remains"
 [ ! -e "$dir_unix" ] || fail "$dir remains: $(ls "$dir_unix")"
-[ "$(reg_value "$desktop" SCRNSAVE.EXE)" = "$previous" ] || fail "SCRNSAVE.EXE is not restored"
+[ ! -e "$menu_unix" ] || fail "the Start-menu folder remains: $(ls "$menu_unix")"
+[ "$(selected)" = "$previous" ] || fail "SCRNSAVE.EXE is not restored: $(selected)"
+[ "$(reg_value "$desktop" ScreenSaveActive)" = 0 ] || fail "ScreenSaveActive is not 0 again after the uninstall"
+[ "$(spi_active)" = 0 ] || fail "the running system has screensavers on after the uninstall"
 for snapshot in Zelvane1.alo Zelvane2.alo; do [ ! -e "$drive_c/vetsu_temp/$snapshot" ] || fail "$snapshot remains"; done
 [ -f "$settings" ] || fail "the silent uninstall removed the settings file"
-e2e_finish "installed, run and removed"
+
+# The user chooses another screensaver after installing: an upgrade and an uninstall keep it.
+install || fail "the second first install's exit code was $?"
+reg_set "$desktop" SCRNSAVE.EXE "$other"
+install || fail "the upgrade's exit code was $?"
+[ "$(selected)" = "$other" ] || fail "an upgrade selected Wavorin over the user's choice: $(selected)"
+wine_run "$dir\\Uninstall.exe" /S || fail "the last uninstall's exit code was $?"
+wait_until 300 key_gone || fail "the Uninstall key remains after the last uninstall"
+[ "$(selected)" = "$other" ] || fail "the uninstall replaced the user's choice: $(selected)"
+e2e_finish "installed, refused while running, upgraded and removed"
