@@ -24,5 +24,5 @@ LangString WavorinRunning ${LANG_JAPANESE} "$INSTDIR の Wavorin が動作中の
 LangString FilesRemain ${LANG_ENGLISH} "Some of Wavorin's files in $INSTDIR could not be removed. Wavorin stays in the list of installed programs: close whatever uses them and uninstall again."
 LangString FilesRemain ${LANG_JAPANESE} "$INSTDIR にある Wavorin のファイルの一部を削除できませんでした。Wavorin はインストールされたプログラムの一覧に残ります。ファイルを使っているプログラムを閉じてから、もう一度アンインストールしてください。"
 
-LangString PolicyDecides ${LANG_ENGLISH} "A policy on this computer decides the screen saver, so Wavorin may not be the one that runs. The installer changes no policy."
-LangString PolicyDecides ${LANG_JAPANESE} "このコンピューターではポリシーがスクリーン セーバーを決めているため、Wavorin が使われないことがあります。インストーラーはポリシーを変更しません。"
+LangString PolicyDecides ${LANG_ENGLISH} "Wavorin has been installed.$\r$\n$\r$\nA policy on this computer decides the screen saver, so Wavorin may not be the one that runs; no policy was changed."
+LangString PolicyDecides ${LANG_JAPANESE} "Wavorin はインストールされました。$\r$\n$\r$\nこのコンピューターではポリシーがスクリーン セーバーを決めているため、Wavorin が使われないことがあります (ポリシーは変更していません)。"

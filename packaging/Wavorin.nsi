@@ -47,8 +47,8 @@ VIAddVersionKey /LANG=0 "LegalCopyright" "Copyright (c) ${PUBLISHER}"
 !define MUI_ABORTWARNING
 !define MUI_WELCOMEFINISHPAGE_BITMAP "${__FILEDIR__}/welcome.bmp"
 !define MUI_WELCOMEPAGE_TEXT "$(WelcomeText)"
-Var PolicyNote  ; why Wavorin may not run, for the finish page
-!define MUI_FINISHPAGE_TEXT "$(MUI_TEXT_FINISH_INFO_TEXT)$PolicyNote"
+Var FinishText  ; the finish page's text: the usual one, or why Wavorin may not run
+!define MUI_FINISHPAGE_TEXT "$FinishText"
 !define MUI_FINISHPAGE_RUN
 !define MUI_FINISHPAGE_RUN_TEXT "$(OpenScreenSaverSettings)"
 !define MUI_FINISHPAGE_RUN_FUNCTION OpenScreenSaverSettings
@@ -136,12 +136,12 @@ Section
 
   ; A policy decides the screensaver where it names one: the installer changes no policy
   ; and says so.
-  StrCpy $PolicyNote ""
+  StrCpy $FinishText "$(MUI_TEXT_FINISH_INFO_TEXT)"
   ReadRegStr $7 HKCU "${POLICY_KEY}" "SCRNSAVE.EXE"
   ReadRegStr $8 HKCU "${POLICY_KEY}" "ScreenSaveActive"
   ${If} $7 != ""
   ${OrIf} $8 != ""
-    StrCpy $PolicyNote "$\r$\n$\r$\n$(PolicyDecides)"
+    StrCpy $FinishText "$(PolicyDecides)"
   ${EndIf}
 
   ; Selected as the system's "Install" command selects a screensaver: by its short path.
