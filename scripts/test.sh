@@ -20,6 +20,9 @@ done
 echo "== deliverables"
 for preset in win64 win32; do cpack --preset "$preset" >/dev/null; done
 scripts/check-deliverables.sh build/win32 build/win64
+setups=(build/win32/package/Wavorin-*-win32-setup.exe build/win64/package/Wavorin-*-win64-setup.exe)
+scripts/winget-manifest.sh build/winget "${setups[@]}"
+tests/packaging/winget_manifest_test.sh build/winget "${setups[@]}"
 
 echo "== native tests"
 ctest --preset native

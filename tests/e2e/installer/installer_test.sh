@@ -53,6 +53,11 @@ DisplayIcon|$dir\\Wavorin.scr,0
 UninstallString|"$dir\\Uninstall.exe"
 QuietUninstallString|"$dir\\Uninstall.exe" /S
 EOF_VALUES
+# The package manager knows the install by the key its manifest names.
+"$(dirname "$0")/../../../scripts/winget-manifest.sh" "$build/tests/winget" "$installer" "$installer"
+product_code=$(sed -n 's/^ProductCode: //p' "$build/tests/winget/Wavorin.Wavorin.installer.yaml")
+[ -n "$product_code" ] && [ "$(reg_value "HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\\$product_code" DisplayName)" = Wavorin ] ||
+  fail "the manifest's ProductCode \"$product_code\" names no Uninstall entry the installer wrote"
 size=$(reg_value "$uninstall_key" EstimatedSize) || size=0
 (( size > 0 && size <= $(du -sk "$dir_unix" | cut -f1) )) || fail "EstimatedSize $size"
 
