@@ -4,8 +4,9 @@
 ; Start-menu folder to choose it again or open its settings, an entry in the user's list of
 ; installed programs, and an uninstaller that undoes it. Neither replaces nor removes a file
 ; while a Wavorin from the folder runs.
-; Made by packaging/CMakeLists.txt: makensis -INPUTCHARSET UTF8 -DVERSION=... -DTARGET=...
-;   -DHOST=Wavorin.scr -DRENDERER=Wavorin.dll -DLICENCE=... -DICON=... -DOUTFILE=... Wavorin.nsi
+; Made by scripts/make-installer.sh: makensis -INPUTCHARSET UTF8 -DVERSION=... -DTARGET=...
+;   -DHOST=Wavorin.scr -DRENDERER=Wavorin.dll -DLICENCE=... -DICON=... -DOUTFILE=... [-DSIGN=...]
+; SIGN names a command that signs the file it is given, in place.
 
 Unicode true
 Target ${TARGET}
@@ -24,6 +25,10 @@ Target ${TARGET}
 
 Name "Wavorin"
 OutFile "${OUTFILE}"
+!ifdef SIGN
+  !uninstfinalize '"${SIGN}" "%1"'
+  !finalize '"${SIGN}" "%1"'
+!endif
 InstallDir "$LOCALAPPDATA\Programs\Wavorin"
 InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
 RequestExecutionLevel user
