@@ -4,6 +4,7 @@
 
 #include "common/trace/StartupTrace.h"
 #include "renderer/Gl.h"
+#include "renderer/MipLevels.h"
 
 namespace wavorin::renderer {
 namespace {
@@ -64,8 +65,7 @@ bool MipmapChainComplete(int width, int height)
     }
 }
 
-MipmapBuilder UploadMipmapped(MipmapBuilder preferred, snapshot::Picture picture,
-                              std::vector<snapshot::Picture> smallerLevels)
+MipmapBuilder UploadMipmapped(MipmapBuilder preferred, snapshot::Picture picture)
 {
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
     glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
@@ -74,6 +74,8 @@ MipmapBuilder UploadMipmapped(MipmapBuilder preferred, snapshot::Picture picture
     const int width = picture.width, height = picture.height;
 
     if (preferred == MipmapBuilder::PreparedLevels) {
+        std::vector<snapshot::Picture> smallerLevels = SmallerLevels(picture);
+        trace::MarkStartupStep("renderer", "levels made");
         ClearGlErrors();
         glTexImage2D(GL_TEXTURE_2D, 0, 3, width, height, 0, GL_BGR_EXT, GL_UNSIGNED_BYTE, picture.pixels.data());
         trace::MarkStartupStep("renderer", "level 0 uploaded");

@@ -7,7 +7,6 @@
 // software renderers of machines without a graphics driver take only such sides, up to 1024.
 
 #include <string_view>
-#include <vector>
 
 #include "common/snapshot/BmpFormat.h"
 
@@ -33,11 +32,10 @@ MipmapBuilder ChooseMipmapBuilder(int width, int height);
 // size needs.
 bool MipmapChainComplete(int width, int height);
 
-// Uploads `picture` into the bound 2D texture, with `smallerLevels` (levels 1, 2, ... down to
-// 1 x 1) for the prepared builder; each level's pixels are released once the context has
-// them. The prepared path falls back to GLU if the context reports an error or leaves the
-// chain incomplete. Returns the builder that did the work.
-MipmapBuilder UploadMipmapped(MipmapBuilder preferred, snapshot::Picture picture,
-                              std::vector<snapshot::Picture> smallerLevels);
+// Uploads `picture` into the bound 2D texture; the prepared builder makes its smaller levels
+// first and releases each level's pixels once the context has them. The prepared path falls
+// back to GLU if the context reports an error or leaves the chain incomplete. Returns the
+// builder that did the work.
+MipmapBuilder UploadMipmapped(MipmapBuilder preferred, snapshot::Picture picture);
 
 }  // namespace wavorin::renderer

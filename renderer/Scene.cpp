@@ -44,9 +44,9 @@ bool InitScene(Scene& scene, int clientWidth, int clientHeight, const SnapshotPa
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();  // from here on the modelview matrix holds object transforms only
 
-    scene.ringTexture.LoadBmp(paths.ring, "ring");
+    scene.ringTexture.LoadBmp(paths.ring);
     trace::MarkStartupStep("renderer", "ring texture");
-    scene.arcTexture.LoadBmp(paths.arc, "desktop");
+    scene.arcTexture.LoadBmp(paths.arc);
     trace::MarkStartupStep("renderer", "desktop texture");
     glEnable(GL_TEXTURE_2D);
     scene.ringTexture.Bind();

@@ -3,6 +3,8 @@
 #include <cstring>
 #include <utility>
 
+#include "common/snapshot/BmpReader.h"
+#include "common/trace/StartupTrace.h"
 #include "renderer/Gl.h"
 
 namespace wavorin::renderer {
@@ -32,11 +34,11 @@ bool Texture::Create(const char* path)
     return true;
 }
 
-bool Texture::LoadBmp(const char* path, const char* traceName)
+bool Texture::LoadBmp(const char* path)
 {
     Create(path);
-    PreparedPicture prepared = PreparePicture(path, traceName);
-    snapshot::ReadResult& file = prepared.file;
+    snapshot::ReadResult file = snapshot::ReadBmpFile(path);
+    trace::MarkStartupStep("renderer", "file read");
     width = file.width;
     height = file.height;
     switch (file.status) {
@@ -48,7 +50,7 @@ bool Texture::LoadBmp(const char* path, const char* traceName)
         return false;
     }
     const MipmapBuilder preferred = forcedBuilder ? *forcedBuilder : ChooseMipmapBuilder(width, height);
-    builder = UploadMipmapped(preferred, std::move(file.picture), std::move(prepared.smallerLevels));
+    builder = UploadMipmapped(preferred, std::move(file.picture));
     return true;
 }
 

@@ -5,7 +5,6 @@
 #include <optional>
 
 #include "renderer/MipmapUpload.h"
-#include "renderer/PreparedPicture.h"
 
 namespace wavorin::renderer {
 
@@ -25,8 +24,8 @@ public:
 
     // Create, then fill the texture from the BMP file at `path`. False when the file is
     // missing or unusable: the texture stays bound without an image, so what is drawn with
-    // it shows its plain colour. `traceName` labels the steps in the start-up trace.
-    bool LoadBmp(const char* path, const char* traceName = "texture");
+    // it shows its plain colour.
+    bool LoadBmp(const char* path);
 
     void Bind() const;
 
