@@ -26,3 +26,6 @@ LangString FilesRemain ${LANG_JAPANESE} "$INSTDIR にある Wavorin のファイ
 
 LangString PolicyDecides ${LANG_ENGLISH} "Wavorin has been installed.$\r$\n$\r$\nA policy on this computer decides the screen saver, so Wavorin may not be the one that runs; no policy was changed."
 LangString PolicyDecides ${LANG_JAPANESE} "Wavorin はインストールされました。$\r$\n$\r$\nこのコンピューターではポリシーがスクリーン セーバーを決めているため、Wavorin が使われないことがあります (ポリシーは変更していません)。"
+
+LangString FolderNeedsShortName ${LANG_ENGLISH} "Windows could not start a screen saver from $INSTDIR: the folder's name has a space, and its drive keeps no short name without one.$\r$\n$\r$\nChoose a folder whose path has no spaces, such as C:\Wavorin."
+LangString FolderNeedsShortName ${LANG_JAPANESE} "$INSTDIR からはスクリーン セーバーを起動できません。フォルダー名に空白があり、このドライブは空白のない短い名前を持ちません。$\r$\n$\r$\n空白のないパスのフォルダー (C:\Wavorin など) を選んでください。"

@@ -59,6 +59,8 @@ Var FinishText  ; the finish page's text: the usual one, or why Wavorin may not 
 !define MUI_FINISHPAGE_RUN_FUNCTION OpenScreenSaverSettings
 !insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_LICENSE "${LICENCE}"
+!define MUI_PAGE_CUSTOMFUNCTION_LEAVE RefuseFolderWithoutShortName
+!insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
@@ -121,12 +123,53 @@ Var FinishText  ; the finish page's text: the usual one, or why Wavorin may not 
 !insertmacro IsWavorinSelected ""
 !insertmacro IsWavorinSelected "un."
 
+; Windows starts a screensaver by the path in SCRNSAVE.EXE, which must hold no space: the
+; folder's short path. A volume with short names turned off gives none, and a folder with a
+; space in it is then refused before anything is copied. $R0 is 1 for a refused folder.
+Function FolderHasNoShortName
+  StrCpy $R0 0
+  StrCpy $R3 0
+  ${IfNot} ${FileExists} "$INSTDIR\*.*"
+    StrCpy $R3 1
+    CreateDirectory "$INSTDIR"
+  ${EndIf}
+  GetFullPathName /SHORT $R1 "$INSTDIR"
+  ${If} $R1 == ""
+    StrCpy $R1 "$INSTDIR"
+  ${EndIf}
+  ${If} $R3 == 1
+    RMDir "$INSTDIR"
+  ${EndIf}
+  StrCpy $R2 0
+  ${Do}
+    StrCpy $R3 $R1 1 $R2
+    ${If} $R3 == " "
+      StrCpy $R0 1
+    ${EndIf}
+    IntOp $R2 $R2 + 1
+  ${LoopUntil} $R3 == ""
+FunctionEnd
+
+Function RefuseFolderWithoutShortName
+  Call FolderHasNoShortName
+  ${If} $R0 == 1
+    MessageBox MB_OK|MB_ICONEXCLAMATION "$(FolderNeedsShortName)"
+    Abort
+  ${EndIf}
+FunctionEnd
+
 ; Screensavers on or off, in the setting and in the running system at once.
 !macro SetScreenSaveActive value
   System::Call 'user32::SystemParametersInfoW(i ${SPI_SETSCREENSAVEACTIVE}, i ${value}, p 0, i ${SPIF_UPDATE_AND_TELL})'
 !macroend
 
 Section
+  Call FolderHasNoShortName
+  ${If} $R0 == 1
+    MessageBox MB_OK|MB_ICONSTOP "$(FolderNeedsShortName)" /SD IDOK
+    SetErrorLevel 4
+    Quit
+  ${EndIf}
   Call WaitWhileWavorinRuns
 
   ; A first install: no entry of an earlier one.

@@ -125,4 +125,17 @@ install || fail "the upgrade's exit code was $?"
 wine_run "$dir\\Uninstall.exe" /S || fail "the last uninstall's exit code was $?"
 wait_until 300 key_gone || fail "the Uninstall key remains after the last uninstall"
 [ "$(selected)" = "$other" ] || fail "the uninstall replaced the user's choice: $(selected)"
+
+# A folder chosen with a space in its name: SCRNSAVE.EXE still holds none.
+spaced='C:\Wavorin test\Screen savers'
+spaced_unix=$(unix_path "$spaced")
+rm -rf "$(dirname "$spaced_unix")"
+# NSIS takes the rest of the command line after /D= as it stands, unquoted.
+wine_run cmd /c "$(wine_run winepath -w "$installer" | tr -d '\r') /S /D=$spaced" || fail "the install into \"$spaced\" failed with $?"
+screensaver=$(selected)
+[[ "$screensaver" != *" "* ]] || fail "SCRNSAVE.EXE holds a space: $screensaver"
+[ "$(unix_path "$screensaver")" -ef "$spaced_unix/Wavorin.scr" ] || fail "SCRNSAVE.EXE names $screensaver, not the install in \"$spaced\""
+wine_run "$spaced\\Uninstall.exe" /S || fail "the uninstall from \"$spaced\" failed with $?"
+wait_until 300 key_gone || fail "the Uninstall key remains after the uninstall from \"$spaced\""
+rm -rf "$(dirname "$spaced_unix")"
 e2e_finish "installed, refused while running, upgraded and removed"
