@@ -17,7 +17,8 @@ wchar_t ModeLetter(std::wstring_view commandLine)
 
 StartMode ModeOf(std::wstring_view commandLine)
 {
-    if (commandLine.empty()) return StartMode::ScreensaverVisibleCursor;
+    // Windows starts a screensaver without arguments for its "Configure" command.
+    if (commandLine.empty()) return StartMode::Settings;
     switch (ModeLetter(commandLine)) {
     case L'P': return StartMode::Preview;
     case L'C': return StartMode::Settings;

@@ -12,9 +12,8 @@ wchar_t ModeLetter(std::wstring_view commandLine);
 
 enum class StartMode {
     Preview,            // "P": embed the still picture in the preview pane
-    Settings,           // "C": the settings dialog
+    Settings,           // "C", or an empty command line (Explorer's "Configure"): the settings dialog
     Screensaver,        // "S": a run, with the cursor hidden
-    ScreensaverVisibleCursor,  // empty command line: a run that leaves the cursor alone
     Other,              // anything else: ends after the renderer check
 };
 

@@ -59,17 +59,15 @@ std::unique_ptr<win32::Window> StartHost(std::wstring_view commandLine)
     case StartMode::Other:
         return nullptr;
     case StartMode::Screensaver:
-        ShowCursor(FALSE);
-        break;
-    default:
+    case StartMode::Preview:
         break;
     }
 
+    ShowCursor(FALSE);
     settings::RecordScreenSize();
-    const bool restoreCursor = mode == StartMode::Screensaver;
-    auto run = std::make_unique<run::RunWindow>(std::move(settings), restoreCursor);
+    auto run = std::make_unique<run::RunWindow>(std::move(settings), true);
     if (!run->Create()) {
-        if (restoreCursor) ShowCursor(TRUE);
+        ShowCursor(TRUE);
         return nullptr;
     }
     return run;

@@ -15,20 +15,21 @@ struct Start {
     Renderer renderer;
     const wchar_t* openWindow;  // a window of this title already there (hidden ones count), or null
     bool message;               // "Wavorin.dll not found", until the user closes it
+    bool dialog;                // the settings dialog, until the user closes it
     bool run;                   // a hidden run window, the screen size written
     int cursor;                 // the cursor's display count during the run: -1 hidden
 };
 
 const Start kStarts[] = {
-    {L"/s", Renderer::Placeholder, nullptr, false, true, -1},
-    {L"", Renderer::Placeholder, nullptr, false, true, 0},
-    {L"/x", Renderer::Placeholder, nullptr, false, false, 0},
-    {L"/c", Renderer::Missing, nullptr, true, false, 0},
-    {L"/s", Renderer::Missing, nullptr, true, false, 0},
-    {L"/p 0", Renderer::Missing, nullptr, false, false, 0},
-    {L"/s", Renderer::Placeholder, kRunTitle, false, false, 0},
-    {L"/c", Renderer::Placeholder, kDialogTitle, false, false, 0},
-    {L"/p 1234", Renderer::Placeholder, kDialogTitle, false, false, 0},
+    {L"/s", Renderer::Placeholder, nullptr, false, false, true, -1},
+    {L"", Renderer::Placeholder, nullptr, false, true, false, 0},  // Explorer's "Configure"
+    {L"/x", Renderer::Placeholder, nullptr, false, false, false, 0},
+    {L"/c", Renderer::Missing, nullptr, true, false, false, 0},
+    {L"/s", Renderer::Missing, nullptr, true, false, false, 0},
+    {L"/p 0", Renderer::Missing, nullptr, false, false, false, 0},
+    {L"/s", Renderer::Placeholder, kRunTitle, false, false, false, 0},
+    {L"/c", Renderer::Placeholder, kDialogTitle, false, false, false, 0},
+    {L"/p 1234", Renderer::Placeholder, kDialogTitle, false, false, false, 0},
 };
 
 class StartupTest : public E2eTest, public ::testing::WithParamInterface<Start> {};
@@ -49,6 +50,13 @@ TEST_P(StartupTest, DoesWhatTheCommandLineAsksAndEndsWithExitCode0)
         EXPECT_TRUE(host.Running());
         PostMessageW(box, WM_COMMAND, IDOK, 0);
     }
+    if (row.dialog) {
+        HWND dialog = WaitForWindow(kDialogTitle, 20s);
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(dialog) != FALSE; }, 20s));
+        EXPECT_FALSE(std::filesystem::exists(kSettingsFile));  // nothing is written before "設定"
+        PostMessageW(dialog, WM_CLOSE, 0, 0);
+    }
     if (row.run) {
         HWND run = WaitForWindow(kRunTitle, 20s);
         ASSERT_NE(run, nullptr);
@@ -61,6 +69,7 @@ TEST_P(StartupTest, DoesWhatTheCommandLineAsksAndEndsWithExitCode0)
     EXPECT_EQ(host.WaitForExit(60s), 0u);
     // Every start but a preview or a second instance prepares the work directory.
     EXPECT_EQ(std::filesystem::exists(kWorkDirectory), !row.openWindow && !std::wstring_view(row.arguments).starts_with(L"/p"));
+    EXPECT_EQ(std::filesystem::exists(kSettingsFile), row.run);
     EXPECT_EQ(SettingsValue("Width"), row.run ? std::to_string(GetSystemMetrics(SM_CXSCREEN)) : "");
     EXPECT_EQ(SettingsValue("Height"), row.run ? std::to_string(GetSystemMetrics(SM_CYSCREEN)) : "");
 }

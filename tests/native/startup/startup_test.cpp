@@ -13,7 +13,7 @@ TEST(CommandLine, ModeByTheSecondCharacterInAnyCaseAndThePreviewPane)
 {
     const std::pair<const wchar_t*, StartMode> rows[] = {
         {L"/s", StartMode::Screensaver},   {L"-S", StartMode::Screensaver},  {L"/c:1234", StartMode::Settings},
-        {L"/P:1234", StartMode::Preview},  {L"xs", StartMode::Screensaver},  {L"", StartMode::ScreensaverVisibleCursor},
+        {L"/P:1234", StartMode::Preview},  {L"xs", StartMode::Screensaver},  {L"", StartMode::Settings},
         {L"/", StartMode::Other},          {L"/x", StartMode::Other},        {L" /s", StartMode::Other},
     };
     for (const auto& [text, mode] : rows) EXPECT_EQ(ModeOf(text), mode) << testing::PrintToString(std::wstring(text));
