@@ -268,6 +268,7 @@ Section "Uninstall"
   ${If} ${FileExists} "${WORK_DIR}\Wavorin.ini"
     MessageBox MB_YESNO|MB_ICONQUESTION "$(RemoveSettingsQuestion)" /SD IDNO IDNO keep_settings
     Delete "${WORK_DIR}\Wavorin.ini"
+    Delete "${WORK_DIR}\Wavorin.ini.pending"  ; a save that could not be moved in
     keep_settings:
   ${EndIf}
   RMDir "${WORK_DIR}"

@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <fstream>
 #include <ios>
-#include <limits>
 #include <random>
 #include <system_error>
 #include <thread>
@@ -35,17 +34,22 @@ std::string UniqueSuffix()
     return "." + hex + ".tmp";
 }
 
-bool WriteNewFile(const fs::path& file, std::string_view bytes)
+}  // namespace
+
+fs::path StrandedReplacementOf(const fs::path& file)
 {
-    if (bytes.size() > static_cast<std::size_t>(std::numeric_limits<std::streamsize>::max())) return false;
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    return !out.fail();
+    fs::path stranded = file;
+    stranded += ".pending";
+    return stranded;
 }
 
-}  // namespace
+void AdoptStrandedReplacement(const fs::path& file)
+{
+    std::error_code error;
+    const fs::path stranded = StrandedReplacementOf(file);
+    if (fs::exists(file, error) || error || !fs::exists(stranded, error)) return;
+    MoveOver(stranded, file);
+}
 
 FileContents ReadWholeFile(const fs::path& file, std::size_t maxBytes)
 {
@@ -72,7 +76,8 @@ FileContents ReadWholeFile(const fs::path& file, std::size_t maxBytes)
 
 void PauseBeforeRetry() { std::this_thread::sleep_for(std::chrono::milliseconds(100)); }
 
-bool ReplaceFileAtomically(const fs::path& file, std::string_view bytes, const std::function<void()>& pause)
+bool ReplaceFileAtomically(const fs::path& file, std::string_view bytes, const std::function<void()>& pause,
+                           const MoveStep& move)
 {
     std::error_code error;
     const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
@@ -84,16 +89,19 @@ bool ReplaceFileAtomically(const fs::path& file, std::string_view bytes, const s
         fs::path temporary = file;
         temporary += UniqueSuffix();
         if (fs::exists(temporary, error) || error) continue;
-        if (!WriteNewFile(temporary, bytes)) {
-            fs::remove(temporary, error);
-            return false;
-        }
-        MoveOutcome outcome = MoveOver(temporary, file);
+        if (!WriteNewFileToDisk(temporary, bytes)) return false;
+        MoveOutcome outcome = move(temporary, file);
         for (int retry = 1; retry < kReplaceAttempts && outcome == MoveOutcome::Busy; ++retry) {
             pause();
-            outcome = MoveOver(temporary, file);
+            outcome = move(temporary, file);
         }
         if (outcome == MoveOutcome::Moved) return true;
+        // Where the old file went and the new one could not take its place, the new one is
+        // the only copy left: it stays, for the next read or write to move in.
+        if (!fs::exists(file, error) && !error) {
+            fs::rename(temporary, StrandedReplacementOf(file), error);
+            return false;
+        }
         fs::remove(temporary, error);
         return false;
     }

@@ -1,9 +1,10 @@
 #pragma once
 
-// Putting a finished file in the place of another: the one step of a replacement that
-// differs between platforms.
+// The steps of a replacement that differ between platforms: writing the new file to the
+// disk itself, and putting it in the place of another.
 
 #include <filesystem>
+#include <string_view>
 
 namespace wavorin::ini {
 
@@ -13,10 +14,16 @@ enum class MoveOutcome {
     Failed,  // trying again will not help
 };
 
+// Creates `file`, which must not exist yet, with `bytes`, and flushes them to the disk
+// before returning, so that a replacement made of it survives a power cut. False when any
+// step fails; nothing is left at the path then.
+bool WriteNewFileToDisk(const std::filesystem::path& file, std::string_view bytes);
+
 // Moves `replacement` to the path `target`. A target that exists is replaced keeping its
 // attributes and security (on Windows ReplaceFileW, and what the platform's replace did not
 // carry over put back); one that does not exist yet takes a plain move. Unless Moved, the
-// replacement is still where it was.
+// replacement is still where it was; the target may be gone (the platform's replace can
+// remove the old file and then fail to move the new one in).
 MoveOutcome MoveOver(const std::filesystem::path& replacement, const std::filesystem::path& target);
 
 }  // namespace wavorin::ini

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace wavorin::ini {
@@ -87,6 +88,24 @@ MoveOutcome MoveNew(const wchar_t* replacement, const wchar_t* target)
 
 }  // namespace
 
+bool WriteNewFileToDisk(const std::filesystem::path& file, std::string_view bytes)
+{
+    const HANDLE out =
+        CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (out == INVALID_HANDLE_VALUE) return false;
+    bool written = true;
+    for (std::size_t done = 0; written && done < bytes.size();) {
+        const DWORD piece = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 20));
+        DWORD wrote = 0;
+        written = WriteFile(out, bytes.data() + done, piece, &wrote, nullptr) && wrote == piece;
+        done += wrote;
+    }
+    written = written && FlushFileBuffers(out);
+    written = CloseHandle(out) && written;
+    if (!written) DeleteFileW(file.c_str());
+    return written;
+}
+
 MoveOutcome MoveOver(const std::filesystem::path& replacement, const std::filesystem::path& target)
 {
     FileLook look;
@@ -101,9 +120,12 @@ MoveOutcome MoveOver(const std::filesystem::path& replacement, const std::filesy
 
     if (!ReplaceFileW(target.c_str(), replacement.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)) {
         const DWORD error = GetLastError();
-        // The old file is gone and the new one not yet in its place: finish with a move.
-        if (error != ERROR_UNABLE_TO_MOVE_REPLACEMENT) return OutcomeOf(error);
-        // Should even that fail, the next attempt finds no old file and only moves.
+        if (error != ERROR_UNABLE_TO_MOVE_REPLACEMENT && error != ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) {
+            return OutcomeOf(error);
+        }
+        // The new file was not moved in. Where the old one is already gone, finish with a
+        // move; should even that fail, the next attempt finds no old file and only moves.
+        if (GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES) return MoveOutcome::Busy;
         if (MoveNew(replacement.c_str(), target.c_str()) != MoveOutcome::Moved) return MoveOutcome::Busy;
     }
     PutBack(target.c_str(), look);

@@ -49,6 +49,7 @@ std::optional<std::string> UpdatedFile(std::string_view file, std::string_view s
 std::string ReadString(const std::filesystem::path& file, std::string_view section, std::string_view key)
 {
     try {
+        AdoptStrandedReplacement(file);
         const FileContents contents = ReadWholeFile(file, kMaxFileBytes);
         return ValueIn(contents.bytes, section, key);
     } catch (const std::exception&) {
@@ -72,6 +73,7 @@ bool WriteString(const std::filesystem::path& file, std::string_view section, st
                  std::string_view value)
 {
     try {
+        AdoptStrandedReplacement(file);
         const FileContents current = ReadWholeFile(file, kMaxFileBytes);
         if (current.state == FileState::Unreadable) return false;  // never clobber what we could not read
         const auto updated = UpdatedFile(current.bytes, section, key, value);

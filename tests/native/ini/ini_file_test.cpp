@@ -10,6 +10,7 @@
 #include <iterator>
 #include <string>
 
+#include "common/ini/FileBytes.h"
 #include "common/ini/FileEncoding.h"
 #include "common/ini/IniFile.h"
 #include "common/ini/IniNames.h"
@@ -80,6 +81,36 @@ TEST_F(IniFileTest, FailedWritesLeaveEverythingAsItWas)
     EXPECT_EQ(ReadInt(file_, kSection, kKeyWidth, 7), 7);
     EXPECT_FALSE(WriteString(file_, kSection, kKeyWidth, "2"));
     EXPECT_EQ(fs::file_size(file_), kMaxFileBytes + 1);
+}
+
+// As Windows' replace can fail: the old file already removed, the new one not moved in.
+MoveOutcome LoseTheOldFile(const fs::path&, const fs::path& target)
+{
+    fs::remove(target);
+    return MoveOutcome::Busy;
+}
+
+TEST_F(IniFileTest, NewFileKeptWhereTheOldOneWasLostAndMovedInByTheNextReadOrWrite)
+{
+    Put("[Section]\nWidth=1\n");
+    EXPECT_FALSE(ReplaceFileAtomically(file_, "[Section]\nWidth=2\n", [] {}, LoseTheOldFile));
+    EXPECT_FALSE(fs::exists(file_));
+    EXPECT_EQ(ReadInt(file_, kSection, kKeyWidth, 7), 2);
+    EXPECT_EQ(Bytes(), "[Section]\nWidth=2\n");
+    ExpectAlone();
+
+    EXPECT_FALSE(ReplaceFileAtomically(file_, "[Section]\nWidth=3\n", [] {}, LoseTheOldFile));
+    EXPECT_TRUE(WriteString(file_, kSection, kKeyHeight, "4"));
+    EXPECT_EQ(Bytes(), "[Section]\nWidth=3\nHeight=4\n");
+    ExpectAlone();
+
+    // Where the old file stays, a replacement that cannot be moved in leaves nothing behind.
+    const auto busy = [](const fs::path&, const fs::path&) { return MoveOutcome::Busy; };
+    int pauses = 0;
+    EXPECT_FALSE(ReplaceFileAtomically(file_, "[Section]\nWidth=5\n", [&] { ++pauses; }, busy));
+    EXPECT_EQ(pauses, 4);
+    EXPECT_EQ(Bytes(), "[Section]\nWidth=3\nHeight=4\n");
+    ExpectAlone();
 }
 
 }  // namespace
