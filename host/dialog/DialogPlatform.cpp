@@ -6,6 +6,7 @@
 #include <array>
 #include <vector>
 
+#include "common/ini/IniText.h"
 #include "host/settings/Program.h"
 #include "host/win32/Text.h"
 
@@ -54,16 +55,20 @@ bool RoundTrips(const std::wstring& text, std::string& bytes)
     return lossless && win32::AnsiToWide(bytes) == text;
 }
 
-// The path in the ANSI code page, or its short name there; nothing when neither holds it.
+// Whether the next start reads the stored value back whole.
+bool FitsTheReader(const std::string& bytes) { return bytes.size() <= ini::kMaxValueBytes; }
+
+// The path in the ANSI code page, or its short name there; nothing when neither holds it,
+// or holds it within what the settings reader reads back.
 std::optional<std::string> StorableForm(const std::wstring& path)
 {
     std::string bytes;
-    if (RoundTrips(path, bytes)) return bytes;
+    if (RoundTrips(path, bytes) && FitsTheReader(bytes)) return bytes;
     const DWORD length = GetShortPathNameW(path.c_str(), nullptr, 0);
     if (length == 0) return std::nullopt;
     std::vector<wchar_t> shortPath(length);
     if (GetShortPathNameW(path.c_str(), shortPath.data(), length) == 0) return std::nullopt;
-    if (RoundTrips(shortPath.data(), bytes)) return bytes;
+    if (RoundTrips(shortPath.data(), bytes) && FitsTheReader(bytes)) return bytes;
     return std::nullopt;
 }
 

@@ -24,7 +24,8 @@ ChooserResult ChooseMusicFile(HWND owner, const std::wstring& folder);
 void OpenHomePage(HWND owner);
 
 // The path as the settings file can hold it: itself when the ANSI code page holds every
-// character, else its short name (which is plain ASCII), else itself as well as it goes.
+// character in at most the 255 bytes the reader reads back, else its short name (which is
+// plain ASCII), else itself as well as it goes.
 std::string StorablePath(const std::wstring& path);
 // Whether the settings file can hold the path (as itself or as its short name), so that the
 // next start reads back the same file.

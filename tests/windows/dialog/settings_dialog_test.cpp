@@ -68,14 +68,24 @@ TEST(SettingsDialog, BannerShowsEachStepInItsBox)
     }
 }
 
-// A path that the code page cannot hold is taken only when the file exists, and stored as its
-// short name, which names the file when the next start reads it back.
+// A path that the code page cannot hold, or holds in more bytes than the reader reads back, is
+// taken only when the file exists, and stored as its short name, which names the file when the
+// next start reads it back.
 TEST(SettingsDialog, ChosenFileIsShownAndItsFolderKeptUnlessCancelledOrNotStorable)
 {
     const std::wstring korean = L"C:\\vetsu_temp\\음악 폴더";
-    CreateDirectoryW(L"C:\\vetsu_temp", nullptr);
+    // Three folders of 40 characters of two bytes each in code page 932: 263 bytes in all.
+    std::wstring deep = L"C:\\vetsu_temp";
+    CreateDirectoryW(deep.c_str(), nullptr);
+    for (int level = 0; level < 3; ++level) {
+        deep += L"\\" + std::wstring(40, L"音楽集"[level]);
+        CreateDirectoryW(deep.c_str(), nullptr);
+    }
+    const std::wstring deepFile = deep + L"\\曲.mp3";
     CreateDirectoryW(korean.c_str(), nullptr);
-    CloseHandle(CreateFileW((korean + L"\\노래.mp3").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    for (const std::wstring& file : {korean + L"\\노래.mp3", deepFile}) {
+        CloseHandle(CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    }
     auto dialog = Open(2);
     std::wstring folderAsked;
     int refused = 0;
@@ -87,7 +97,8 @@ TEST(SettingsDialog, ChosenFileIsShownAndItsFolderKeptUnlessCancelledOrNotStorab
     } rows[] = {{1, L"D:\\Songs\\loop.wav", L"C:\\Music", L"D:\\Songs\\loop.wav", 0},
                 {0, L"", L"D:\\Songs", L"D:\\Songs\\loop.wav", 0},
                 {1, korean + L"\\없는.mp3", L"D:\\Songs", L"D:\\Songs\\loop.wav", 1},
-                {1, korean + L"\\노래.mp3", L"D:\\Songs", korean + L"\\노래.mp3", 1}};
+                {1, korean + L"\\노래.mp3", L"D:\\Songs", korean + L"\\노래.mp3", 1},
+                {1, deepFile, korean, deepFile, 1}};
     for (const auto& row : rows) {
         const auto path = row.chosen.empty() ? std::nullopt : std::optional(row.chosen);
         dialog->chooseFile = [&](HWND, const std::wstring& folder) { return folderAsked = folder, ChooserResult{row.apiResult, path}; };
@@ -96,12 +107,17 @@ TEST(SettingsDialog, ChosenFileIsShownAndItsFolderKeptUnlessCancelledOrNotStorab
                   std::tuple(row.folderAsked, row.file, row.file, row.refused));
         EXPECT_EQ(dialog->Settings().chooserFolder, row.file.substr(0, row.file.rfind(L'\\')));
     }
-    const std::string stored = StorablePath(dialog->Settings().file);
-    EXPECT_EQ(stored.find('?'), std::string::npos) << stored;
-    EXPECT_TRUE(settings::FileExists(win32::AnsiToWide(stored))) << stored;
+    for (const std::wstring& file : {korean + L"\\노래.mp3", deepFile}) {
+        const std::string stored = StorablePath(file);
+        EXPECT_EQ(stored.find('?'), std::string::npos) << stored;
+        EXPECT_LE(stored.size(), 255u) << stored;
+        EXPECT_TRUE(settings::FileExists(win32::AnsiToWide(stored))) << stored;
+    }
     EXPECT_EQ(StorablePath(L"C:\\Music\\曲.mp3"), win32::WideToAnsi(L"C:\\Music\\曲.mp3"));  // kept as it is
     DeleteFileW((korean + L"\\노래.mp3").c_str());
     RemoveDirectoryW(korean.c_str());
+    DeleteFileW(deepFile.c_str());
+    for (int level = 0; level < 3; ++level, deep.erase(deep.rfind(L'\\'))) RemoveDirectoryW(deep.c_str());
 }
 
 // The extent of what a window shows apart from the dialog's grey, as GDI reads it back.
