@@ -67,8 +67,8 @@ function(wavorin_fuzzer name)
   target_compile_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
   target_link_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${WAVORIN_TEST_OUTPUT_DIR})
-  # A short smoke run keeps the target honest in every test run; long runs are done by hand
-  # (scripts/fuzz.sh).
+  # A short smoke run keeps the target honest in every test run; a long run is the same
+  # command by hand with -max_total_time=<seconds> in place of -runs.
   # New inputs go to the first folder given, a scratch folder, so the committed corpus stays as it is.
   set(scratch ${CMAKE_BINARY_DIR}/fuzz-scratch/${name})
   file(MAKE_DIRECTORY ${scratch})

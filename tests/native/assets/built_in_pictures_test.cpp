@@ -1,5 +1,5 @@
-// The built-in ring pictures: the committed files are what the generator makes
-// (tools/picturegen) and wrap around the ring without a seam, and a decoded picture becomes a
+// The built-in pictures: the committed files are what the generator makes (tools/picturegen),
+// the ring pictures wrap around the ring without a seam, and a decoded picture becomes a
 // snapshot only when whole, top row first.
 
 #include <gtest/gtest.h>
@@ -11,6 +11,7 @@
 
 #include "host/assets/BuiltInPicture.h"
 #include "host/assets/RingPictures.h"
+#include "tools/picturegen/DialogPictures.h"
 #include "tools/picturegen/RingPictures.h"
 
 namespace wavorin::assets {
@@ -52,6 +53,16 @@ TEST(BuiltInPictures, RingPicturesAreWhatTheGeneratorMakesAndWrapWithoutASeam)
             EXPECT_LT(LineDifference(*picture, kSide - 1, 0, columns), 2.5 * interior / (kSide - 1) + 2) << index;
         }
     }
+}
+
+TEST(BuiltInPictures, DialogPicturesAreWhatTheGeneratorMakes)
+{
+    const std::pair<const char*, Bytes> files[] = {
+        {"dialog/banner.bmp", tools::MakeBannerStrip()},     {"dialog/option0.bmp", tools::MakeOptionGlyph(false)},
+        {"dialog/option1.bmp", tools::MakeOptionGlyph(true)}, {"dialog/Wavorin.ico", tools::MakeIcon()},
+        {"dialog/banner.cur", tools::MakeBannerCursor()},
+    };
+    for (const auto& [name, made] : files) EXPECT_TRUE(Committed(name) == made) << "regenerate " << name << " with picturegen";
 }
 
 TEST(BuiltInPictures, OnlyWholeDecodedPicturesBecomeSnapshotsTopRowFirst)
