@@ -91,11 +91,31 @@ bool Same(const std::string& ours, const std::string& platform)
     return ours == platform || (ours.size() >= 254 && platform.size() >= 254 && ours.compare(0, 252, platform, 0, 252) == 0);
 }
 
-// Every reader reads from ours what the platform's reader reads from theirs (the same file
-// when nothing was written).
-void ExpectSameReads(const fs::path& ours, const fs::path& theirs, const Names& sections, const Names& keys)
+bool IsPrefixedNumber(const std::string& value)
 {
     static const std::regex kPrefixedNumber("^[\\x01- ]*[+-]?0[xXoObB]");  // read as decimal only by us
+    return std::regex_search(value, kPrefixedNumber);
+}
+
+// Our reader reads from a file what the platform's reader reads from it.
+void ExpectReadsLikeThePlatform(const fs::path& file, const Names& sections, const Names& keys)
+{
+    for (const std::string& section : sections) {
+        for (const std::string& key : keys) {
+            SCOPED_TRACE(testing::PrintToString(section) + " / " + testing::PrintToString(key));
+            const std::string expected = PlatformString(file, section, key);
+            EXPECT_PRED2(Same, ReadString(file, section, key), expected);
+            if (IsPrefixedNumber(expected)) continue;
+            EXPECT_EQ(ReadInt(file, section, key, -99),
+                      static_cast<int>(GetPrivateProfileIntA(section.c_str(), key.c_str(), -99, file.string().c_str())));
+        }
+    }
+}
+
+// After the same writes, by us to ours and by the platform to theirs: every reader reads
+// from ours what the platform's reader reads from theirs.
+void ExpectSameReads(const fs::path& ours, const fs::path& theirs, const Names& sections, const Names& keys)
+{
     for (const std::string& section : sections) {
         for (const std::string& key : keys) {
             SCOPED_TRACE(testing::PrintToString(section) + " / " + testing::PrintToString(key));
@@ -104,7 +124,7 @@ void ExpectSameReads(const fs::path& ours, const fs::path& theirs, const Names& 
             EXPECT_PRED2(Same, PlatformString(ours, section, key), expected) << "our file, platform reader";
             EXPECT_PRED2(Same, ReadString(theirs, section, key), expected) << "platform file, our reader";
             EXPECT_EQ(PlatformWide(ours, section, key), PlatformWide(theirs, section, key)) << "wide reader";
-            if (std::regex_search(expected, kPrefixedNumber)) continue;
+            if (IsPrefixedNumber(expected)) continue;
             EXPECT_EQ(ReadInt(ours, section, key, -99),
                       static_cast<int>(GetPrivateProfileIntA(section.c_str(), key.c_str(), -99, theirs.string().c_str())));
         }
@@ -129,7 +149,7 @@ void Compare(const Tricky& tricky, std::initializer_list<std::string_view> marks
         SCOPED_TRACE(testing::PrintToString(tricky.text.value_or("(none)")) + " after mark " + testing::PrintToString(mark));
         const auto saved = tricky.text ? std::optional(SavedAs(mark, *tricky.text)) : std::nullopt;
         const fs::path ours = NewFile(saved), theirs = NewFile(saved);
-        if (saved) ExpectSameReads(ours, ours, tricky.sections, tricky.keys);
+        if (saved) ExpectReadsLikeThePlatform(ours, tricky.sections, tricky.keys);
         if (tricky.writes.empty()) continue;
         Names sections = tricky.sections, keys = tricky.keys;
         for (const auto& [section, key, value] : tricky.writes) {
@@ -212,7 +232,8 @@ TEST(IniOracle, GeneratedFilesReadAndWriteTheSame)
     int writes = 0;
     for (int n = 0; n < kFiles && !HasFailure(); ++n) {
         const Tricky file = RandomFile(random);
-        Compare(file, {kMarks[n % 4 != 3 ? 0 : 1 + n / 4 % 2]});  // one in four UTF-16
+        if (n % 4 != 3) Compare(file, {kMarks[0]});
+        else Compare(file, {kMarks[0], kMarks[1 + n / 4 % 2]});  // one in four also UTF-16, laid out as ANSI
         writes += static_cast<int>(file.writes.size());
     }
     EXPECT_GT(writes, kFiles / 2);  // most files are also written to
