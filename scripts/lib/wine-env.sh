@@ -48,7 +48,21 @@ wine_server_start() {
   "$WINESERVER" -p </dev/null >/dev/null 2>&1 || true
   wine_run wineboot </dev/null >/dev/null 2>&1 || true
   (wine_run explorer.exe /desktop </dev/null >/dev/null 2>&1 &)
-  sleep 1
+  local _
+  for _ in $(seq 600); do
+    wine_desktop_running && return 0
+    sleep 0.05
+  done
+  echo "Wine's desktop (explorer.exe) did not start within 30 s" >&2
+  return 1
+}
+# Whether this prefix's desktop process runs (other prefixes may have theirs).
+wine_desktop_running() {
+  local pid
+  for pid in $(pgrep -f 'explorer\.exe /desktop'); do
+    tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" && return 0
+  done
+  return 1
 }
 wine_server_stop() { "$WINESERVER" -k >/dev/null 2>&1 || true; }
 

@@ -75,7 +75,7 @@ window=$(wait_until 600 shown) || true
 [ -n "$window" ] || fail "the installed screensaver showed no renderer window"
 renderer=$(xdotool getwindowpid "$window" 2>/dev/null) || fail "no process owns the renderer's window"
 end_with_esc "the installed screensaver"
-[ -z "$renderer" ] || wait_until 300 gone "$renderer" || fail "the renderer did not end"
+wait_until 300 gone "$renderer" || fail "the renderer did not end"
 [ -f "$settings" ] || fail "the run left no settings file"
 
 # While the preview runs from the folder, neither an install nor an uninstall changes
