@@ -32,11 +32,12 @@ closed() {
   wait_until 100 gone "$host" || { fail "$1: the dialog did not close"; stop "$host"; }
   wait "$host" || fail "$1: exit code $?"
 }
-# save WHAT: Tab from the focused control reaches "設定", Space there saves and closes.
+# save WHAT KEY: Tab from the focused control reaches "設定", KEY (Space or Enter) there saves
+# and closes.
 save() {
   keys key Tab
   expect focus 設定
-  keys key space
+  keys key "$2"
   closed "$1"
 }
 
@@ -49,7 +50,7 @@ for step in Tab:設定 Tab:ｷｬﾝｾﾙ Tab:repeat shift+Tab:ｷｬﾝｾﾙ 
 done
 keys type 0012.0000
 expect text 0012.0000
-save keyboard
+save keyboard space
 stored keyboard 1 12 ''
 
 settings 1 4 '' >"$ini"
@@ -72,7 +73,7 @@ xdotool windowfocus --sync "$chooser" type --delay 30 'C:\wavorin_e2e\dialog\ton
 expect text 'C:\wavorin_e2e\dialog\tone.mp3'
 xdotool windowfocus --sync "$chooser" key Return
 expect focus ...  # back where it was when the chooser closed
-save file
+save file Return
 stored file 2 4 'C:\wavorin_e2e\dialog\tone.mp3'
 
 settings 2 3 'C:\wavorin_e2e\dialog\tone.mp3' >"$ini"

@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <fstream>
+#include <iterator>
 #include <memory>
 #include <thread>
 
@@ -164,6 +166,30 @@ TEST(SettingsDialog, PicturesAndWindowFillTheirPlacesAtAnyScale)
         EXPECT_NEAR(large.cx, small.cx * 1.5, 2.0) << small.cx;
         EXPECT_NEAR(large.cy, small.cy * 1.5, 2.0) << small.cy;
     }
+}
+
+std::string SettingsFileBytes()
+{
+    std::ifstream file(contract::kSettingsFileW.c_str(), std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), {}};
+}
+
+// The music keys as the profile functions write them, in code page 932.
+constexpr char kSavedMusic[] = "BGM\x8B\xE6\x95\xAA=1\r\nBGM\xD8\xCB\xDF\xB0\xC4=3\r\nBGM\xCC\xA7\xB2\xD9=C:\\a.mp3\r\n";
+
+// A first save writes the three music keys alone; a later one keeps what the runs wrote.
+TEST(SettingsDialogSave, WritesTheMusicKeysAndKeepsTheRest)
+{
+    CreateDirectoryW(contract::kWorkFolderW.c_str(), nullptr);
+    const std::string runs = "[Section]\r\nWidth=1920\r\nHeight=1080\r\n";
+    for (const std::string& before : {std::string(), runs + "BGM\x8B\xE6\x95\xAA=0\r\n"}) {
+        DeleteFileW(contract::kSettingsFileW.c_str());
+        if (!before.empty()) std::ofstream(contract::kSettingsFileW.c_str(), std::ios::binary) << before;
+        auto dialog = Open(1, 3);
+        SendMessageW(FindWindowExW(dialog->hwnd(), nullptr, nullptr, L"設定"), BM_CLICK, 0, 0);
+        EXPECT_EQ(SettingsFileBytes(), (before.empty() ? std::string("[Section]\r\n") : runs) + kSavedMusic);
+    }
+    DeleteFileW(contract::kSettingsFileW.c_str());
 }
 
 TEST(SettingsDialogSave, FailureIsToldAndTheDialogStaysOpen)
