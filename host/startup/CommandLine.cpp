@@ -27,7 +27,8 @@ StartMode ModeOf(std::wstring_view commandLine)
     }
 }
 
-std::intptr_t PreviewParentOf(std::wstring_view commandLine)
+template <typename Handle>
+Handle PreviewParentAs(std::wstring_view commandLine)
 {
     if (commandLine.size() <= 3) return 0;
     std::wstring_view text = commandLine.substr(3);
@@ -37,10 +38,10 @@ std::intptr_t PreviewParentOf(std::wstring_view commandLine)
     bool negative = false;
     if (i < text.size() && (text[i] == L'+' || text[i] == L'-')) negative = text[i++] == L'-';
 
-    // Magnitude limit: the largest value of the sign's side of intptr_t.
+    // Magnitude limit: the largest value of the sign's side of Handle.
     using Magnitude = std::uintmax_t;
-    const Magnitude limit = negative ? Magnitude(std::numeric_limits<std::intptr_t>::max()) + 1
-                                     : Magnitude(std::numeric_limits<std::intptr_t>::max());
+    const Magnitude limit = negative ? Magnitude(std::numeric_limits<Handle>::max()) + 1
+                                     : Magnitude(std::numeric_limits<Handle>::max());
     Magnitude value = 0;
     bool anyDigit = false;
     for (; i < text.size() && IsDigit(text[i]); ++i) {
@@ -67,8 +68,11 @@ std::intptr_t PreviewParentOf(std::wstring_view commandLine)
         }
     }
     if (!anyDigit) return 0;
-    if (negative) return value == 0 ? 0 : -std::intptr_t(value - 1) - 1;
-    return std::intptr_t(value);
+    if (negative) return value == 0 ? 0 : Handle(-Handle(value - 1) - 1);
+    return Handle(value);
 }
+
+template std::int32_t PreviewParentAs<std::int32_t>(std::wstring_view);
+template std::int64_t PreviewParentAs<std::int64_t>(std::wstring_view);
 
 }  // namespace wavorin::startup

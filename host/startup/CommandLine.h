@@ -22,7 +22,16 @@ StartMode ModeOf(std::wstring_view commandLine);
 // The preview parent's window handle value: the command line from its fourth character
 // (so "/p 1234" and "/p:1234" both give 1234) read as a decimal number after leading
 // blanks, rounded to the nearest integer (halves to even). Text that is not a number, or a
-// number outside the pointer-sized range, gives 0.
-std::intptr_t PreviewParentOf(std::wstring_view commandLine);
+// number outside the range of `Handle`, gives 0.
+template <typename Handle>
+Handle PreviewParentAs(std::wstring_view commandLine);
+extern template std::int32_t PreviewParentAs<std::int32_t>(std::wstring_view);
+extern template std::int64_t PreviewParentAs<std::int64_t>(std::wstring_view);
+
+// As wide as a window handle of this build: 32 bits in the shipped 32-bit host.
+inline std::intptr_t PreviewParentOf(std::wstring_view commandLine)
+{
+    return PreviewParentAs<std::intptr_t>(commandLine);
+}
 
 }  // namespace wavorin::startup
