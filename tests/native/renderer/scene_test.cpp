@@ -87,6 +87,43 @@ TEST_F(SceneTest, EightSecondsLaterTheFrameIsTheSameEvenAfterAWeek)
     EXPECT_TRUE(Frame(8.0 * 24 * 3600 * 7).pixels == start.pixels);
 }
 
+// A frame of the scene without pictures, at time t, on a screen of this size.
+Picture SceneFrame(int width, int height, double t)
+{
+    OffscreenGl gl(width, height);
+    EXPECT_TRUE(gl.Ok());
+    Scene scene;  // destroyed before the context
+    EXPECT_TRUE(InitScene(scene, width, height, {"/nonexistent/Zelvane1.alo", "/nonexistent/Zelvane2.alo"}));
+    DrawFrame(scene, t);
+    return gl.Read();
+}
+
+// The view keeps its vertical angle whatever the screen's shape: a wide (21:9) or a portrait
+// screen shows, centred, the same picture as any other screen of its height, with more or
+// less room beside it. Compared where both have columns: shifted by half the difference.
+TEST(SceneShape, WideAndPortraitScreensShowTheSamePictureCentred)
+{
+    constexpr int kHeight = 320, kReferenceWidth = 420;
+    for (const double t : {0.0, 1.0}) {
+        const Picture reference = SceneFrame(kReferenceWidth, kHeight, t);
+        for (const int width : {746, 180}) {
+            const Picture frame = SceneFrame(width, kHeight, t);
+            const int shift = (width - kReferenceWidth) / 2;
+            int compared = 0, lit = 0, unlike = 0;
+            for (int y = 0; y < kHeight; ++y) {
+                for (int x = std::max(0, shift); x < std::min(width, kReferenceWidth + shift); ++x) {
+                    const Rgb a = snapshot::PixelAt(frame, x, y), b = snapshot::PixelAt(reference, x - shift, y);
+                    ++compared;
+                    lit += b.r + b.g + b.b > 0;
+                    unlike += std::max({std::abs(a.r - b.r), std::abs(a.g - b.g), std::abs(a.b - b.b)}) > 8;
+                }
+            }
+            EXPECT_GT(lit, compared / 20) << width << " at " << t;  // the scene is there to compare
+            EXPECT_LT(unlike, compared / 1000) << width << " at " << t;
+        }
+    }
+}
+
 // The committed preview picture is what the scene draws now; regenerate it with
 // tools/preview_still after a change to the scene.
 TEST(PreviewStill, CommittedPictureIsTheScenesStill)
