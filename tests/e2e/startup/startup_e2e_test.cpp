@@ -47,7 +47,6 @@ TEST_P(StartupTest, DoesWhatTheCommandLineAsksAndEndsWithExitCode0)
         GetDlgItemTextW(box, 0xFFFF, text, 128);  // the message's static control
         EXPECT_STREQ(text, L"Wavorin.dll が同じﾌｫﾙﾀﾞ内に見つかりません！");
         EXPECT_EQ(GetDlgItem(box, IDCANCEL), nullptr);  // OK alone
-        EXPECT_TRUE(host.Running());
         PostMessageW(box, WM_COMMAND, IDOK, 0);
     }
     if (row.dialog) {
@@ -95,6 +94,30 @@ TEST_P(PreviewTest, EmbedsIntoThePaneAndEndsWithIt)
 }
 
 INSTANTIATE_TEST_SUITE_P(BothSeparators, PreviewTest, ::testing::Values(L"/p ", L"/p:"));
+
+// The settings' preview pane stays open while the user tries the screensaver or opens its
+// settings: neither is kept out by the preview, and the preview goes on.
+TEST_F(E2eTest, RunAndSettingsStartWhileAPreviewIsEmbedded)
+{
+    Install install(Renderer::Placeholder);
+    auto pane = OpenWindow(L"Preview pane", WS_POPUP | WS_VISIBLE, {0, 0, 152, 112});
+    Process preview(install.Host(), L"/p " + std::to_wstring(reinterpret_cast<std::uintptr_t>(pane.get())));
+    ASSERT_TRUE(WaitUntil([&] { return FindWindowExW(pane.get(), nullptr, nullptr, L"Preview Window") != nullptr; }, 20s));
+    {
+        Process run(install.Host(), L"/s");
+        EXPECT_NE(WaitForWindow(kRunTitle, 20s), nullptr);
+        EXPECT_EQ(run.WaitForExit(60s), 0u);  // the placeholder renderer never shows: the run ends
+    }
+    {
+        Process settings(install.Host(), L"/c");
+        HWND dialog = WaitForWindow(kDialogTitle, 20s);
+        ASSERT_NE(dialog, nullptr);
+        PostMessageW(dialog, WM_CLOSE, 0, 0);
+        EXPECT_EQ(settings.WaitForExit(60s), 0u);
+    }
+    EXPECT_TRUE(preview.Running());
+    EXPECT_NE(FindWindowExW(pane.get(), nullptr, nullptr, L"Preview Window"), nullptr);
+}
 
 }  // namespace
 }  // namespace wavorin::e2e
