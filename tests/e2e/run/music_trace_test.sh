@@ -9,9 +9,11 @@ e2e_setup "$1" "${3:-}"
 e2e_install music "$2"
 cd "$2"
 stopped=(-e "pszSound='0000000000000000'" -e 'close MP3Play')
-wav=('SoundName=L"C:\\wavorin_e2e\\music\\tone.wav"' "pszSound='0000000000000000'")
+# The WAV plays looping by itself: SND_FILENAME 0x20000 | SND_LOOP 8 | SND_NODEFAULT 2 | SND_ASYNC 1.
+wav=('fdwSound=0002000B' 'SoundName=L"C:\\wavorin_e2e\\music\\tone.wav"' "pszSound='0000000000000000'")
+# The 3-second MP3 reaches its end and starts again from the beginning.
 mp3=('open \"C:\\wavorin_e2e\\music\\tone.mp3\" type MPEGVideo Alias MP3Play' 'play MP3Play'
-  'status MP3Play mode' 'stop MP3Play' 'close MP3Play')
+  'status MP3Play mode' 'stop MP3Play' 'play MP3Play from 0' 'stop MP3Play' 'close MP3Play')
 
 # run_with FILE NAME PLAYING EXPECTED...: a /s run playing FILE, ended by Esc once the trace
 # shows PLAYING; the trace must hold the EXPECTED texts in order.
@@ -36,9 +38,9 @@ run_with() {
 }
 
 if [ -n "${3:-}" ]; then
-  for run in 1 2 3; do run_with tone.wav "wav$run" "${wav[0]}" "${wav[@]}"; done
+  for run in 1 2 3; do run_with tone.wav "wav$run" "${wav[1]}" "${wav[@]}"; done
 else
-  run_with tone.mp3 mp3 'status MP3Play mode' "${mp3[@]}"
-  run_with tone.wav wav "${wav[0]}" "${wav[@]}"
+  run_with tone.mp3 mp3 'play MP3Play from 0' "${mp3[@]}"
+  run_with tone.wav wav "${wav[1]}" "${wav[@]}"
 fi
 e2e_finish "music runs traced as expected"
