@@ -88,4 +88,17 @@ for leave in 'click 316 208' 'keys key Escape' 'keys key alt+F4'; do
   closed "$leave"
   stored "$leave" 2 3 'C:\wavorin_e2e\dialog\tone.mp3'
 done
+
+# A run between two saves adds the screen's size, as X reports it; the next save keeps it and
+# every music key.
+settings 1 3 'C:\wavorin_e2e\dialog\tone.mp3' >"$ini"
+read -r screen_width screen_height < <(xdotool getdisplaygeometry)
+start 'C:\wavorin_e2e\dialog\Wavorin.scr' /s
+window=$(wait_until 1200 shown) || true
+[ -n "$window" ] || fail "the run between the saves showed no renderer"
+end_with_esc "the run between the saves"
+open_dialog
+save "the save after a run" Return
+cmp -s "$ini" <(settings 1 3 'C:\wavorin_e2e\dialog\tone.mp3'; printf 'Width=%s\r\nHeight=%s\r\n' "$screen_width" "$screen_height") ||
+  fail "after a run and a save the settings file holds $(cat -v "$ini")"
 e2e_finish "settings dialog behaved as expected"
