@@ -1,5 +1,7 @@
 #include "tests/e2e/harness/Harness.h"
 
+#include <sddl.h>
+
 #include <fstream>
 
 namespace wavorin::e2e {
@@ -91,6 +93,50 @@ std::string SettingsValue(const char* key)
     char value[256] = {};
     GetPrivateProfileStringA("Section", key, "", value, sizeof value, kSettingsFile.string().c_str());
     return value;
+}
+
+namespace {
+std::wstring SidText(PSID sid)
+{
+    wchar_t* text = nullptr;
+    if (!ConvertSidToStringSidW(sid, &text)) return L"?";
+    std::wstring result = text;
+    LocalFree(text);
+    return result;
+}
+}  // namespace
+
+std::vector<std::wstring> AllowedSids(const fs::path& file)
+{
+    DWORD size = 0;
+    GetFileSecurityW(file.c_str(), DACL_SECURITY_INFORMATION, nullptr, 0, &size);
+    std::vector<DWORD> descriptor(size / sizeof(DWORD) + 1);
+    BOOL present = FALSE, defaulted = FALSE;
+    ACL* acl = nullptr;
+    std::vector<std::wstring> sids;
+    if (!GetFileSecurityW(file.c_str(), DACL_SECURITY_INFORMATION, descriptor.data(), size, &size) ||
+        !GetSecurityDescriptorDacl(descriptor.data(), &present, &acl, &defaulted)) {
+        return {L"unreadable"};
+    }
+    if (!present || !acl) return {L"no list: everybody"};
+    for (DWORD i = 0; i < acl->AceCount; ++i) {
+        void* ace = nullptr;
+        if (GetAce(acl, i, &ace) && static_cast<ACE_HEADER*>(ace)->AceType == ACCESS_ALLOWED_ACE_TYPE) {
+            sids.push_back(SidText(&static_cast<ACCESS_ALLOWED_ACE*>(ace)->SidStart));
+        }
+    }
+    return sids;
+}
+
+std::wstring CurrentUserSid()
+{
+    HANDLE token = nullptr;
+    OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token);
+    const win32::UniqueHandle owner(token);
+    std::vector<DWORD> user(256);
+    DWORD size = 0;
+    if (!GetTokenInformation(token, TokenUser, user.data(), DWORD(user.size() * sizeof(DWORD)), &size)) return L"?";
+    return SidText(reinterpret_cast<TOKEN_USER*>(user.data())->User.Sid);
 }
 
 void KillRenderer()
