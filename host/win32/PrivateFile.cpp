@@ -82,7 +82,7 @@ bool WritePrivateFile(const wchar_t* path, std::initializer_list<std::span<const
     // CREATE_NEW after the delete: if anything still holds the name (a file we may not
     // delete, a folder, one planted again meanwhile), nothing is written rather than into it.
     DeleteFileW(path);
-    UniqueFile file(CreateFileW(path, GENERIC_WRITE, 0, security.Attributes(), CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
+    UniqueFile file(CreateFileW(path, GENERIC_WRITE, FILE_SHARE_READ, security.Attributes(), CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
                                 nullptr));
     if (!file) return false;
     const bool complete = std::all_of(parts.begin(), parts.end(), [&](auto part) { return WriteAll(file.get(), part); });
