@@ -1,5 +1,6 @@
 #include "tests/e2e/harness/Harness.h"
 
+#include <aclapi.h>
 #include <sddl.h>
 
 #include <fstream>
@@ -95,8 +96,7 @@ std::string SettingsValue(const char* key)
     return value;
 }
 
-namespace {
-std::wstring SidText(PSID sid)
+static std::wstring SidText(PSID sid)
 {
     wchar_t* text = nullptr;
     if (!ConvertSidToStringSidW(sid, &text)) return L"?";
@@ -104,28 +104,23 @@ std::wstring SidText(PSID sid)
     LocalFree(text);
     return result;
 }
-}  // namespace
 
 std::vector<std::wstring> AllowedSids(const fs::path& file)
 {
-    DWORD size = 0;
-    GetFileSecurityW(file.c_str(), DACL_SECURITY_INFORMATION, nullptr, 0, &size);
-    std::vector<DWORD> descriptor(size / sizeof(DWORD) + 1);
-    BOOL present = FALSE, defaulted = FALSE;
     ACL* acl = nullptr;
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    const DWORD read = GetNamedSecurityInfoW(file.c_str(), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION, nullptr, nullptr,
+                                             &acl, nullptr, &descriptor);
+    if (read != ERROR_SUCCESS) return {L"unreadable"};
     std::vector<std::wstring> sids;
-    if (!GetFileSecurityW(file.c_str(), DACL_SECURITY_INFORMATION, descriptor.data(), size, &size) ||
-        !GetSecurityDescriptorDacl(descriptor.data(), &present, &acl, &defaulted)) {
-        return {L"unreadable"};
-    }
-    if (!present || !acl) return {L"no list: everybody"};
-    for (DWORD i = 0; i < acl->AceCount; ++i) {
-        void* ace = nullptr;
-        if (GetAce(acl, i, &ace) && static_cast<ACE_HEADER*>(ace)->AceType == ACCESS_ALLOWED_ACE_TYPE) {
-            sids.push_back(SidText(&static_cast<ACCESS_ALLOWED_ACE*>(ace)->SidStart));
+    for (DWORD i = 0; acl && i < acl->AceCount; ++i) {
+        ACCESS_ALLOWED_ACE* ace = nullptr;
+        if (GetAce(acl, i, reinterpret_cast<void**>(&ace)) && ace->Header.AceType == ACCESS_ALLOWED_ACE_TYPE) {
+            sids.push_back(SidText(&ace->SidStart));
         }
     }
-    return sids;
+    LocalFree(descriptor);
+    return acl ? sids : std::vector<std::wstring>{L"no list: everybody"};
 }
 
 std::wstring CurrentUserSid()
@@ -133,10 +128,9 @@ std::wstring CurrentUserSid()
     HANDLE token = nullptr;
     OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token);
     const win32::UniqueHandle owner(token);
-    std::vector<DWORD> user(256);
-    DWORD size = 0;
-    if (!GetTokenInformation(token, TokenUser, user.data(), DWORD(user.size() * sizeof(DWORD)), &size)) return L"?";
-    return SidText(reinterpret_cast<TOKEN_USER*>(user.data())->User.Sid);
+    DWORD user[128] = {}, size = 0;
+    const bool read = GetTokenInformation(token, TokenUser, user, sizeof user, &size);
+    return read ? SidText(reinterpret_cast<TOKEN_USER*>(user)->User.Sid) : L"?";
 }
 
 void KillRenderer()

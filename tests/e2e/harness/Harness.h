@@ -8,7 +8,6 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
-#include <string>
 #include <vector>
 
 #include "host/win32/Handles.h"
