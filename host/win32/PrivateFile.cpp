@@ -82,10 +82,11 @@ bool WritePrivateFile(const wchar_t* path, std::initializer_list<std::span<const
     // CREATE_NEW after the delete: if anything still holds the name (a file we may not
     // delete, a folder, one planted again meanwhile), nothing is written rather than into it.
     DeleteFileW(path);
-    UniqueFile file(CreateFileW(path, GENERIC_WRITE, FILE_SHARE_READ, security.Attributes(), CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
-                                nullptr));
+    UniqueFile file(CreateFileW(path, GENERIC_WRITE, FILE_SHARE_READ, security.Attributes(), CREATE_NEW,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) return false;
-    const bool complete = std::all_of(parts.begin(), parts.end(), [&](auto part) { return WriteAll(file.get(), part); });
+    const bool complete =
+        std::all_of(parts.begin(), parts.end(), [&](auto part) { return WriteAll(file.get(), part); });
     file.reset();
     if (!complete) DeleteFileW(path);  // a picture cut off part-way must not pass for one
     return complete;
