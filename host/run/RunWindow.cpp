@@ -10,6 +10,7 @@
 #include "host/run/RingChoice.h"
 #include "host/run/ScreenCapture.h"
 #include "host/settings/Program.h"
+#include "host/win32/PrivateFile.h"
 
 namespace wavorin::run {
 namespace {
@@ -28,6 +29,15 @@ std::uint32_t SecondsSinceMidnight()
     GetLocalTime(&now);
     return now.wHour * 3600u + now.wMinute * 60u + now.wSecond;
 }
+
+// Only this user may read what the screen showed, whoever else can see into the folder.
+bool WriteSnapshotFile(const wchar_t* path, const snapshot::PixelRows& rows)
+{
+    const auto header = snapshot::EncodeHeaders(rows);
+    return header && win32::WritePrivateFile(path, {*header, rows.bytes});
+}
+
+void DeleteDesktopSnapshot() { DeleteFileW(contract::kDesktopSnapshotFileW.c_str()); }
 
 }  // namespace
 
@@ -59,7 +69,10 @@ LRESULT RunWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         EndRun();
         return 0;
     case WM_ENDSESSION:
-        if (wParam) EndRun();  // FALSE: the shutdown was cancelled, the run goes on
+        if (!wParam) return 0;  // the shutdown was cancelled, the run goes on
+        // The session ends once this returns, the renderer's with it: nobody deletes later.
+        DeleteDesktopSnapshot();
+        EndRun();
         return 0;
     default:
         return Window::HandleMessage(message, wParam, lParam);
@@ -108,14 +121,14 @@ void RunWindow::WriteSnapshotFiles()
 {
     const auto screen = CaptureScreen(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
     trace::MarkStartupStep("host", "capture");
-    DeleteFileW(contract::kDesktopSnapshotFileW.c_str());
+    DeleteDesktopSnapshot();
     DeleteFileW(contract::kRingSnapshotFileW.c_str());
     const std::int16_t ringIndex = ChooseRingPicture(SecondsSinceMidnight());
     // Black where the screen could not be read.
-    if (screen) snapshot::WriteBmpFile(contract::kDesktopSnapshotFileW.c_str(), screen->Rows());
+    if (screen) WriteSnapshotFile(contract::kDesktopSnapshotFileW.c_str(), screen->Rows());
     trace::MarkStartupStep("host", "desktop snapshot written");
     if (const auto ring = assets::LoadRingPicture(ringIndex)) {
-        snapshot::WriteBmpFile(contract::kRingSnapshotFileW.c_str(), *ring);
+        WriteSnapshotFile(contract::kRingSnapshotFileW.c_str(), snapshot::RowsOf(*ring));
     }
     trace::MarkStartupStep("host", "ring snapshot written");
 }
@@ -148,9 +161,9 @@ void RunWindow::EndRun()
     music_.Stop();
     FollowMusicTimers();
     if (restoreCursor_) ShowCursor(TRUE);
-    // The photograph of the user's screen lies where every user can read it: it goes with
-    // the run, once the renderer no longer needs it. A killed run leaves it to the next.
-    if (RendererGone()) DeleteFileW(contract::kDesktopSnapshotFileW.c_str());
+    // The photograph of the user's screen goes with the run, once the renderer no longer
+    // needs it. A renderer still there ends when this process does and deletes it itself.
+    if (RendererGone()) DeleteDesktopSnapshot();
     PostQuitMessage(0);
 }
 

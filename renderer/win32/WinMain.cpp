@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "common/trace/StartupTrace.h"
+#include "renderer/win32/HostWatch.h"
 #include "renderer/win32/RendererWindow.h"
 #include "renderer/WindowSize.h"
 
@@ -22,6 +23,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
     if (!RegisterRendererClass(instance)) return 0;
     HWND window = CreateRendererWindow(instance, state);
     if (!window) return 0;
+    const HostWatch hostWatch(window);  // a host that ends takes this window with it
     ShowWindow(window, SW_SHOW);
     UpdateWindow(window);  // finds running false: no frame yet
     wavorin::trace::MarkStartupStep("renderer", "window shown");

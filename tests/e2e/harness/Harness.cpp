@@ -1,5 +1,8 @@
 #include "tests/e2e/harness/Harness.h"
 
+#include <aclapi.h>
+#include <sddl.h>
+
 #include <fstream>
 
 namespace wavorin::e2e {
@@ -91,6 +94,43 @@ std::string SettingsValue(const char* key)
     char value[256] = {};
     GetPrivateProfileStringA("Section", key, "", value, sizeof value, kSettingsFile.string().c_str());
     return value;
+}
+
+static std::wstring SidText(PSID sid)
+{
+    wchar_t* text = nullptr;
+    if (!ConvertSidToStringSidW(sid, &text)) return L"?";
+    std::wstring result = text;
+    LocalFree(text);
+    return result;
+}
+
+std::vector<std::wstring> AllowedSids(const fs::path& file)
+{
+    ACL* acl = nullptr;
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    const DWORD read = GetNamedSecurityInfoW(file.c_str(), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION, nullptr, nullptr,
+                                             &acl, nullptr, &descriptor);
+    if (read != ERROR_SUCCESS) return {L"unreadable"};
+    std::vector<std::wstring> sids;
+    for (DWORD i = 0; acl && i < acl->AceCount; ++i) {
+        ACCESS_ALLOWED_ACE* ace = nullptr;
+        if (GetAce(acl, i, reinterpret_cast<void**>(&ace)) && ace->Header.AceType == ACCESS_ALLOWED_ACE_TYPE) {
+            sids.push_back(SidText(&ace->SidStart));
+        }
+    }
+    LocalFree(descriptor);
+    return acl ? sids : std::vector<std::wstring>{L"no list: everybody"};
+}
+
+std::wstring CurrentUserSid()
+{
+    HANDLE token = nullptr;
+    OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token);
+    const win32::UniqueHandle owner(token);
+    DWORD user[128] = {}, size = 0;
+    const bool read = GetTokenInformation(token, TokenUser, user, sizeof user, &size);
+    return read ? SidText(reinterpret_cast<TOKEN_USER*>(user)->User.Sid) : L"?";
 }
 
 void KillRenderer()

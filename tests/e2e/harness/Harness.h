@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "host/win32/Handles.h"
 
@@ -64,6 +65,11 @@ inline int CursorCount() { return ShowCursor(FALSE), ShowCursor(TRUE); }  // bel
 
 // A value of the settings file's section, read with the platform's profile function.
 std::string SettingsValue(const char* key);
+// Who a file's access list lets in, as SID strings, read back from the platform; and the
+// SID string of this process's user.
+std::vector<std::wstring> AllowedSids(const std::filesystem::path& file);
+std::wstring CurrentUserSid();
+
 // Ends the process of a renderer window that is still there.
 void KillRenderer();
 

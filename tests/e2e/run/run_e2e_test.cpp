@@ -1,6 +1,10 @@
 // A screensaver run from end to end: the real host and renderer under Wine, over a desktop
 // whose pixels the test knows.
 
+#include <gmock/gmock.h>
+#include <windows.h>
+#include <sddl.h>
+
 #include <algorithm>
 
 #include "common/snapshot/BmpReader.h"
@@ -59,6 +63,31 @@ bool IsBuiltInRing(const snapshot::Picture& picture)
     return false;
 }
 
+// Only this user and SYSTEM may open it, whoever else may see into the folder.
+void ExpectPrivate(const fs::path& file)
+{
+    EXPECT_THAT(AllowedSids(file), ::testing::UnorderedElementsAre(CurrentUserSid(), L"S-1-5-18")) << file;
+}
+
+// A file another account might leave behind: anybody may read and write it.
+void PlantOpenFile(const fs::path& path)
+{
+    PSECURITY_DESCRIPTOR everybody = nullptr;
+    ConvertStringSecurityDescriptorToSecurityDescriptorW(L"D:P(A;;FA;;;WD)", SDDL_REVISION_1, &everybody, nullptr);
+    SECURITY_ATTRIBUTES attributes{sizeof attributes, everybody, FALSE};
+    win32::UniqueFile file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, &attributes, CREATE_ALWAYS, 0, nullptr));
+    DWORD written = 0;
+    WriteFile(file.get(), "planted", 7, &written, nullptr);  // no picture is 7 bytes long
+    LocalFree(everybody);
+}
+
+// The renderer draws in its frame loop: the screen changes from one look to the next.
+bool SceneMoves()
+{
+    const auto first = run::CaptureScreen(kWidth, kHeight)->ToPicture();
+    return WaitUntil([&] { return run::CaptureScreen(kWidth, kHeight)->ToPicture().pixels != first.pixels; }, 20s);
+}
+
 // Esc to the renderer, again each second until its window is gone (on a busy machine the
 // first may come before the renderer has the keyboard); then the host's exit code.
 std::optional<DWORD> EndWithEsc(HWND renderer, Process& host)
@@ -94,6 +123,7 @@ TEST_F(RunTest, PhotographsTheScreenShowsTheMovingSceneOverItAndEndsWithEscOnly)
         const snapshot::ReadResult ring = snapshot::ReadBmpFile(kRingSnapshot);
         ASSERT_EQ(ring.status, snapshot::ReadStatus::Loaded);
         EXPECT_TRUE(IsBuiltInRing(ring.picture));
+        for (const fs::path& file : {kDesktopSnapshot, kRingSnapshot}) ExpectPrivate(file);
         EXPECT_GT(fs::last_write_time(kRingSnapshot), previousRing);
         previousRing = fs::last_write_time(kRingSnapshot);
 
@@ -103,8 +133,7 @@ TEST_F(RunTest, PhotographsTheScreenShowsTheMovingSceneOverItAndEndsWithEscOnly)
         GetClientRect(renderer, &client);
         const RECT screenArea{0, 0, kWidth, kHeight};
         EXPECT_TRUE(EqualRect(&window, &screenArea) && EqualRect(&client, &screenArea));
-        const auto first = run::CaptureScreen(kWidth, kHeight)->ToPicture();
-        EXPECT_TRUE(WaitUntil([&] { return run::CaptureScreen(kWidth, kHeight)->ToPicture().pixels != first.pixels; }, 20s));
+        EXPECT_TRUE(SceneMoves());
 
         // Other keys, the mouse and a cancelled shutdown leave it running.
         for (WORD key : {WORD('A'), WORD(VK_SPACE), WORD(VK_RETURN), WORD(VK_F1), WORD(VK_SHIFT)}) {
@@ -138,6 +167,66 @@ TEST_F(RunTest, SnapshotThatCannotBeWrittenDoesNotStopTheRun)
     ASSERT_NE(renderer, nullptr);
     EXPECT_EQ(snapshot::ReadBmpFile(kRingSnapshot).status, snapshot::ReadStatus::Loaded);
     EXPECT_EQ(EndWithEsc(renderer, host), 0u);
+}
+
+TEST_F(RunTest, SnapshotFilesPlantedBeforehandAreReplacedNeverWrittenThrough)
+{
+    Install install(Renderer::Real);
+    fs::create_directories(kWorkDirectory);
+    // The photograph's name: a second name of a file elsewhere that everybody may open.
+    const fs::path elsewhere = install.Host().parent_path() / L"planted";
+    PlantOpenFile(elsewhere);
+    ASSERT_TRUE(CreateHardLinkW(kDesktopSnapshot.c_str(), elsewhere.c_str(), nullptr));
+    ASSERT_THAT(AllowedSids(kDesktopSnapshot), ::testing::Contains(L"S-1-1-0"));  // the platform keeps access lists
+    // The ring picture's name: a file held open so that it can be written but not deleted.
+    PlantOpenFile(kRingSnapshot);
+    const win32::UniqueFile held(
+        CreateFileW(kRingSnapshot.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr));
+    ASSERT_TRUE(held);
+
+    Process host(install.Host(), L"/s");
+    HWND renderer = WaitForWindow(kRendererTitle, 60s);
+    ASSERT_NE(renderer, nullptr);
+    ExpectPrivate(kDesktopSnapshot);
+    EXPECT_EQ(snapshot::ReadBmpFile(kDesktopSnapshot).status, snapshot::ReadStatus::Loaded);
+    EXPECT_EQ(fs::file_size(elsewhere), 7u) << "written through the photograph's name";
+    EXPECT_EQ(fs::file_size(kRingSnapshot), 7u) << "written through the ring picture's name";
+    EXPECT_EQ(EndWithEsc(renderer, host), 0u);
+}
+
+TEST_F(RunTest, KilledHostTakesTheRendererAndThePhotographWithIt)
+{
+    Install install(Renderer::Real);
+    std::optional<Process> host(std::in_place, install.Host(), L"/s");
+    HWND renderer = WaitForWindow(kRendererTitle, 60s);
+    ASSERT_NE(renderer, nullptr);
+    ASSERT_TRUE(SceneMoves());
+    DWORD rendererId = 0;
+    GetWindowThreadProcessId(renderer, &rendererId);
+    Process rendererProcess(OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, rendererId));
+    ASSERT_TRUE(rendererProcess.Running() && fs::exists(kDesktopSnapshot));
+    host.reset();  // terminated
+    // Within the renderer's watch period the screen is given back and the photograph gone;
+    // the process itself may take 2 s more: Wine with no window manager waits that long for
+    // one to let go of a full-screen window.
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(renderer) && !fs::exists(kDesktopSnapshot); }, 2s))
+        << "renderer shown: " << IsWindowVisible(renderer) << ", photograph kept: " << fs::exists(kDesktopSnapshot);
+    EXPECT_TRUE(rendererProcess.WaitForExit(5s).has_value()) << "renderer still running";
+}
+
+// When the session ends, the renderer may be ended any moment with no chance to clean up:
+// here it is frozen, and the photograph must be gone when the host has had its say.
+TEST_F(RunTest, EndingSessionTakesThePhotographAtOnce)
+{
+    Install install(Renderer::Real);
+    Process host(install.Host(), L"/s");
+    HWND run = WaitForWindow(kRunTitle, 20s), renderer = WaitForWindow(kRendererTitle, 60s);
+    ASSERT_TRUE(run && renderer && fs::exists(kDesktopSnapshot));
+    win32::UniqueHandle thread(OpenThread(THREAD_SUSPEND_RESUME, FALSE, GetWindowThreadProcessId(renderer, nullptr)));
+    ASSERT_NE(SuspendThread(thread.get()), DWORD(-1));
+    SendMessageW(run, WM_ENDSESSION, TRUE, 0);
+    EXPECT_FALSE(fs::exists(kDesktopSnapshot));
+    EXPECT_EQ(host.WaitForExit(30s), 0u);
 }
 
 TEST_F(RunTest, RendererThatDiesEndsTheRun)

@@ -1,0 +1,95 @@
+#include "host/win32/PrivateFile.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <array>
+#include <vector>
+
+#include "host/win32/Handles.h"
+
+namespace wavorin::win32 {
+namespace {
+
+// A protected access list of two entries, the process token's user and SYSTEM, held with
+// the descriptor and attributes that point into it, so never copied.
+class OwnerOnlySecurity {
+public:
+    OwnerOnlySecurity()
+    {
+        HANDLE token = nullptr;
+        if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) return;
+        const UniqueHandle tokenOwner(token);
+        DWORD size = 0;
+        GetTokenInformation(token, TokenUser, nullptr, 0, &size);
+        user_.resize(size);
+        if (size == 0 || !GetTokenInformation(token, TokenUser, user_.data(), size, &size)) return;
+        PSID user = reinterpret_cast<TOKEN_USER*>(user_.data())->User.Sid;
+
+        DWORD systemSize = DWORD(system_.size());
+        if (!CreateWellKnownSid(WinLocalSystemSid, nullptr, system_.data(), &systemSize)) return;
+
+        const DWORD aclSize = DWORD(sizeof(ACL) + 2 * (sizeof(ACCESS_ALLOWED_ACE) - sizeof(DWORD)) +
+                                    GetLengthSid(user) + GetLengthSid(system_.data()));
+        acl_.resize((aclSize + sizeof(DWORD) - 1) / sizeof(DWORD));
+        auto* acl = reinterpret_cast<ACL*>(acl_.data());
+        if (!InitializeAcl(acl, aclSize, ACL_REVISION) ||
+            !AddAccessAllowedAce(acl, ACL_REVISION, FILE_ALL_ACCESS, user) ||
+            !AddAccessAllowedAce(acl, ACL_REVISION, FILE_ALL_ACCESS, system_.data()) ||
+            !InitializeSecurityDescriptor(&descriptor_, SECURITY_DESCRIPTOR_REVISION) ||
+            !SetSecurityDescriptorDacl(&descriptor_, TRUE, acl, FALSE) ||
+            // Protected: nothing inherited from the folder joins the two entries.
+            !SetSecurityDescriptorControl(&descriptor_, SE_DACL_PROTECTED, SE_DACL_PROTECTED)) {
+            return;
+        }
+        attributes_.nLength = sizeof attributes_;
+        attributes_.lpSecurityDescriptor = &descriptor_;
+        ready_ = true;
+    }
+    OwnerOnlySecurity(const OwnerOnlySecurity&) = delete;
+    OwnerOnlySecurity& operator=(const OwnerOnlySecurity&) = delete;
+
+    // Nothing when the list could not be made: then no file is made either.
+    SECURITY_ATTRIBUTES* Attributes() { return ready_ ? &attributes_ : nullptr; }
+
+private:
+    std::vector<std::uint8_t> user_;  // TOKEN_USER followed by the SID it points to
+    std::array<std::uint8_t, SECURITY_MAX_SID_SIZE> system_{};
+    std::vector<DWORD> acl_;  // DWORD-aligned, as an ACL must be
+    SECURITY_DESCRIPTOR descriptor_{};
+    SECURITY_ATTRIBUTES attributes_{};
+    bool ready_ = false;
+};
+
+bool WriteAll(HANDLE file, std::span<const std::uint8_t> bytes)
+{
+    constexpr std::size_t kChunk = 1u << 30;
+    while (!bytes.empty()) {
+        const DWORD want = DWORD(std::min(bytes.size(), kChunk));
+        DWORD written = 0;
+        if (!WriteFile(file, bytes.data(), want, &written, nullptr) || written == 0) return false;
+        bytes = bytes.subspan(written);
+    }
+    return true;
+}
+
+}  // namespace
+
+bool WritePrivateFile(const wchar_t* path, std::initializer_list<std::span<const std::uint8_t>> parts)
+{
+    OwnerOnlySecurity security;
+    if (!security.Attributes()) return false;
+    // CREATE_NEW after the delete: if anything still holds the name (a file we may not
+    // delete, a folder, one planted again meanwhile), nothing is written rather than into it.
+    DeleteFileW(path);
+    UniqueFile file(CreateFileW(path, GENERIC_WRITE, FILE_SHARE_READ, security.Attributes(), CREATE_NEW,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return false;
+    const bool complete =
+        std::all_of(parts.begin(), parts.end(), [&](auto part) { return WriteAll(file.get(), part); });
+    file.reset();
+    if (!complete) DeleteFileW(path);  // a picture cut off part-way must not pass for one
+    return complete;
+}
+
+}  // namespace wavorin::win32
