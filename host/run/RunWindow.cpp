@@ -41,8 +41,7 @@ void DeleteDesktopSnapshot() { DeleteFileW(contract::kDesktopSnapshotFileW.c_str
 
 }  // namespace
 
-RunWindow::RunWindow(settings::MusicSettings settings, bool restoreCursor)
-    : settings_(std::move(settings)), restoreCursor_(restoreCursor)
+RunWindow::RunWindow(settings::MusicSettings settings) : settings_(std::move(settings))
 {
 }
 
@@ -160,7 +159,7 @@ void RunWindow::EndRun()
     if (std::exchange(ending_, true)) return;
     music_.Stop();
     FollowMusicTimers();
-    if (restoreCursor_) ShowCursor(TRUE);
+    ShowCursor(TRUE);  // hidden when the run started
     // The photograph of the user's screen goes with the run, once the renderer no longer
     // needs it. A renderer still there ends when this process does and deletes it itself.
     if (RendererGone()) DeleteDesktopSnapshot();

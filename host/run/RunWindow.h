@@ -19,8 +19,8 @@ inline constexpr wchar_t kRunWindowTitle[] = L"Wavorin_Main";
 
 class RunWindow final : public win32::Window {
 public:
-    // `restoreCursor`: the run was started with /s, which hid the cursor.
-    RunWindow(settings::MusicSettings settings, bool restoreCursor);
+    // The cursor is hidden before the run starts; the run shows it again when it ends.
+    explicit RunWindow(settings::MusicSettings settings);
     // Creates the window hidden and starts the run before returning.
     bool Create();
 
@@ -40,7 +40,6 @@ private:
     bool RendererGone();
 
     settings::MusicSettings settings_;
-    bool restoreCursor_;
     music::WinmmPort port_;
     music::MusicSchedule music_{port_, settings_};
     bool mp3RepeatRunning_ = false;

@@ -65,7 +65,7 @@ std::unique_ptr<win32::Window> StartHost(std::wstring_view commandLine)
 
     ShowCursor(FALSE);
     settings::RecordScreenSize();
-    auto run = std::make_unique<run::RunWindow>(std::move(settings), true);
+    auto run = std::make_unique<run::RunWindow>(std::move(settings));
     if (!run->Create()) {
         ShowCursor(TRUE);
         return nullptr;

@@ -19,6 +19,7 @@ Install::Install(Renderer renderer)
     fs::copy_file(bin / L"Wavorin.scr", Host());
     if (renderer == Renderer::Real) fs::copy_file(bin / L"Wavorin.dll", folder_ / L"Wavorin.dll");
     if (renderer == Renderer::Placeholder) std::ofstream(folder_ / L"Wavorin.dll") << "not a renderer\n";
+    if (renderer == Renderer::StandIn) fs::copy_file(fs::path(self).parent_path() / L"stand_in_renderer.exe", folder_ / L"Wavorin.dll");
 }
 
 Process::Process(const fs::path& program, std::wstring_view arguments)

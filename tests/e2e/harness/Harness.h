@@ -25,7 +25,9 @@ inline constexpr wchar_t kRendererTitle[] = L"Zelvane_VC";
 // A folder holding a copy of the built Wavorin.scr and, if asked, a Wavorin.dll beside it.
 class Install {
 public:
-    enum class Renderer { Missing, Placeholder, Real };
+    // Placeholder: a file that does not start; StandIn: a hidden window under the renderer's
+    // title until it is closed (or KillRenderer).
+    enum class Renderer { Missing, Placeholder, StandIn, Real };
     explicit Install(Renderer renderer);
     ~Install() { std::error_code ignored; std::filesystem::remove_all(folder_, ignored); }
     std::filesystem::path Host() const { return folder_ / L"Wavorin.scr"; }

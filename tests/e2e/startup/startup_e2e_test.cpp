@@ -21,7 +21,7 @@ struct Start {
 };
 
 const Start kStarts[] = {
-    {L"/s", Renderer::Placeholder, nullptr, false, false, true, -1},
+    {L"/s", Renderer::StandIn, nullptr, false, false, true, -1},
     {L"", Renderer::Placeholder, nullptr, false, true, false, 0},  // Explorer's "Configure"
     {L"/x", Renderer::Placeholder, nullptr, false, false, false, 0},
     {L"/c", Renderer::Missing, nullptr, true, false, false, 0},
@@ -64,6 +64,9 @@ TEST_P(StartupTest, DoesWhatTheCommandLineAsksAndEndsWithExitCode0)
         // thread that has ended.
         ASSERT_TRUE(ShareInputWith(run));
         EXPECT_EQ(CursorCount(), row.cursor);
+        // The run lasts while its stand-in renderer's window does.
+        EXPECT_FALSE(host.WaitForExit(1s));
+        PostMessageW(WaitForWindow(kRendererTitle, 20s), WM_CLOSE, 0, 0);
     }
     EXPECT_EQ(host.WaitForExit(60s), 0u);
     // Every start but a preview or a second instance prepares the work directory.
