@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "common/trace/StartupTrace.h"
+#include "renderer/win32/MonitorCovers.h"
 #include "renderer/win32/RendererWindow.h"
 #include "renderer/WindowSize.h"
 
@@ -24,6 +25,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
     if (!window) return 0;
     ShowWindow(window, SW_SHOW);
     UpdateWindow(window);  // finds running false: no frame yet
+    const MonitorCovers covers(instance, window);
     wavorin::trace::MarkStartupStep("renderer", "window shown");
 
     LARGE_INTEGER frequency{}, start{};
