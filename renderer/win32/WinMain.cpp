@@ -4,6 +4,7 @@
 
 #include "common/trace/StartupTrace.h"
 #include "renderer/win32/HostWatch.h"
+#include "renderer/win32/MonitorCovers.h"
 #include "renderer/win32/RendererWindow.h"
 #include "renderer/WindowSize.h"
 
@@ -26,6 +27,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
     const HostWatch hostWatch(window);  // a host that ends takes this window with it
     ShowWindow(window, SW_SHOW);
     UpdateWindow(window);  // finds running false: no frame yet
+    const MonitorCovers covers(instance, window);
     wavorin::trace::MarkStartupStep("renderer", "window shown");
 
     LARGE_INTEGER frequency{}, start{};

@@ -1,16 +1,46 @@
 # Sourced by the end-to-end tests driven from the Linux side (xdotool, Wine's traces).
-# e2e_setup BUILD_DIR [WIDTHxHEIGHT]: the build's Wine prefix and the caller's display (one
-# of 1280 x 1024 if none); with a screen size, a prefix, Wine server and X server of their
-# own of that size. Sets build and drive_c; what was started is ended on exit.
+# e2e_setup BUILD_DIR [WIDTHxHEIGHT | two-monitors[-left]]: the build's Wine prefix and the
+# caller's display (one of 1280 x 1024 if none); with a screen size, a prefix, Wine server and
+# X server of their own of that size; with two-monitors, the same for two monitors
+# (nest_two_monitors), the second right of the primary or, with -left, left of it.
+# Sets build and drive_c; what was started is ended on exit.
 e2e_setup() {
-  build=$(cd "$1" && pwd) own=${2:-} started=() failures=0
+  build=$(cd "$1" && pwd) own=${2:-} started=() failures=0 nested=
   . "$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)/scripts/lib/wine-env.sh"
+  trap 'for pid in "${started[@]}"; do stop "$pid"; done; end_renderers; [ -z "$own" ] || wine_server_stop; [ -z "$nested" ] || stop "$nested"; display_stop' EXIT
   [ -z "$own" ] || unset DISPLAY
-  display_ensure "${own:-1280x1024}"
-  wine_env "$build${own:+/large-screen}"
+  case $own in
+    two-monitors*)
+      display_ensure 2080x1024
+      nest_two_monitors "${own#two-monitors}"
+      wine_env "$build/two-monitors"
+      # Wine takes the first head for the primary unless told which; a server that reg
+      # starts ends before ours.
+      wine_run reg add 'HKCU\Software\Wine\X11 Driver' /v PrimaryMonitor /d "$primary_head" /f \
+        </dev/null >/dev/null 2>&1
+      "$WINESERVER" -w ;;
+    *)
+      display_ensure "${own:-1280x1024}"
+      wine_env "$build${own:+/large-screen}" ;;
+  esac
   [ -z "$own" ] || wine_server_start
   drive_c=$WINEPREFIX/drive_c
-  trap 'for pid in "${started[@]}"; do stop "$pid"; done; end_renderers; [ -z "$own" ] || wine_server_stop; display_stop' EXIT
+}
+# nest_two_monitors [-left]: Xephyr inside the display, two heads side by side under
+# Xinerama, a primary of 1280 x 1024 and a second monitor of 800 x 600 right of it (left with
+# -left; Wine then puts it at x = -800). Wine takes the monitors from Xinerama when there is
+# no RandR (Xvfb's own screens would all lie at the origin). DISPLAY becomes Xephyr's; nested
+# is its process, primary_head the primary's head number.
+nest_two_monitors() {
+  local fd_file number heads=(-screen 1280x1024+0+0 -screen 800x600+1280+0)
+  primary_head=0
+  [ "${1:-}" != -left ] || heads=(-screen 800x600+0+0 -screen 1280x1024+800+0) primary_head=1
+  fd_file=$(mktemp)
+  Xephyr -displayfd 3 "${heads[@]}" +xinerama -extension RANDR -nolisten tcp 3>"$fd_file" >/dev/null 2>&1 &
+  nested=$!
+  wait_until 300 test -s "$fd_file" || { echo "Xephyr did not start within 30 s" >&2; return 1; }
+  number=$(head -n1 "$fd_file") && rm -f "$fd_file"
+  export DISPLAY=":$number"
 }
 stop() { pkill -P "$1" 2>/dev/null || true; kill "$1" 2>/dev/null || true; }
 end_renderers() { for w in $(xdotool search --name '^Zelvane_VC$' 2>/dev/null); do stop "$(xdotool getwindowpid "$w")"; done; }

@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# A run on two monitors: the second, bright before the run, reads back black while the
+# renderer's window is up and bright again once Esc has ended the run; a click on the second
+# monitor leaves the keyboard with the renderer, so that Esc still ends the run.
+# With -left the second monitor lies left of the primary.
+# Usage: monitor_covers_test.sh BUILD_DIR SCRATCH_DIR [-left]
+set -euo pipefail
+. "$(dirname "$0")/../shell_test_setup.sh"
+e2e_setup "$1" "two-monitors${3:-}"
+e2e_install monitors "$2"
+cd "$2"
+second=800x600+1280+0 click=(1680 300)  # where X shows the second monitor
+[ "${3:-}" != -left ] || second=800x600+0+0 click=(400 300)
+
+# The second monitor's pixels as X holds them: their lowest and highest channel values.
+second_range() { import -window root -crop "$second" png:- | convert png:- -format '%[min] %[max]' info:; }
+bright() { local range; range=$(second_range) && [ "${range%% *}" -gt 30000 ]; }
+black() { [ "$(second_range)" = "0 0" ]; }
+# Esc as typed, to whichever window has the keyboard, until the host has ended.
+esc_as_typed() { gone "$host" || { xdotool key Escape; false; }; }
+
+# A bright window that fills the second monitor and takes no notice of keys or clicks.
+xmessage -geometry "$second" -xrm '*borderWidth: 0' -bg '#ffd080' -fg '#ffd080' -buttons '' ' ' &
+started+=($!)
+wait_until 100 bright || fail "the second monitor is not bright before the run"
+start 'C:\wavorin_e2e\monitors\Wavorin.scr' /s
+window=$(wait_until 1200 shown) || true
+[ -n "$window" ] || fail "the host ended before the renderer's window showed"
+wait_until 100 black || fail "the second monitor is not black during the run"
+import -window root "run${3:-}.png"  # the whole desk, to look at
+
+# The renderer has the keyboard; the user clicks the second monitor, then presses Esc.
+xdotool windowfocus --sync "$window" mousemove --sync "${click[@]}" click 1
+black || fail "the second monitor is not black after a click on it"
+wait_until 100 esc_as_typed || { fail "Esc after a click on the second monitor did not end the run"; stop "$host"; }
+wait "$host" || fail "exit code $?"
+wait_until 100 bright || fail "the second monitor is not bright again after the run"
+e2e_finish "the second monitor black during the run, and only then"
