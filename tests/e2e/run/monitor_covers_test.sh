@@ -23,6 +23,8 @@ esc_as_typed() { gone "$host" || { xdotool key Escape; false; }; }
 xmessage -geometry "$second" -xrm '*borderWidth: 0' -bg '#ffd080' -fg '#ffd080' -buttons '' ' ' &
 started+=($!)
 wait_until 100 bright || fail "the second monitor is not bright before the run"
+ini=$drive_c/vetsu_temp/Wavorin.ini
+rm -f "$ini"
 start 'C:\wavorin_e2e\monitors\Wavorin.scr' /s
 window=$(wait_until 1200 shown) || true
 [ -n "$window" ] || fail "the host ended before the renderer's window showed"
@@ -35,4 +37,7 @@ black || fail "the second monitor is not black after a click on it"
 wait_until 100 esc_as_typed || { fail "Esc after a click on the second monitor did not end the run"; stop "$host"; }
 wait "$host" || fail "exit code $?"
 wait_until 100 bright || fail "the second monitor is not bright again after the run"
+# The size the run records for the renderer is the primary monitor's, not the whole desk's.
+grep -qa $'^Width=1280\r$' "$ini" && grep -qa $'^Height=1024\r$' "$ini" ||
+  fail "the run recorded $(grep -a -e ^Width -e ^Height "$ini" | tr -d '\r' | tr '\n' ' ')"
 e2e_finish "the second monitor black during the run, and only then"
