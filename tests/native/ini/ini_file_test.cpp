@@ -77,7 +77,9 @@ TEST_F(IniFileTest, FailedWritesLeaveEverythingAsItWas)
     EXPECT_EQ(Bytes(), "[Section]\nWidth=1\n");
     ExpectAlone();
     fs::permissions(file_, fs::perms::owner_write, fs::perm_options::add);
-    fs::resize_file(file_, kMaxFileBytes + 1);  // sparse: cheap to make
+    fs::resize_file(file_, kMaxFileBytes);  // sparse: cheap to make; the largest file read
+    EXPECT_EQ(ReadInt(file_, kSection, kKeyWidth, 7), 1);
+    fs::resize_file(file_, kMaxFileBytes + 1);
     EXPECT_EQ(ReadInt(file_, kSection, kKeyWidth, 7), 7);
     EXPECT_FALSE(WriteString(file_, kSection, kKeyWidth, "2"));
     EXPECT_EQ(fs::file_size(file_), kMaxFileBytes + 1);

@@ -77,6 +77,11 @@ TEST_F(GlTest, PicturesOfAnySizeLoadUprightThroughEitherBuilder)
         for (MipmapBuilder builder : {Glu, Prepared}) {
             GLuint name = 0;
             {
+                // Whatever way of unpacking pixels earlier drawing left set.
+                for (auto [state, value] : {std::pair{GL_UNPACK_ALIGNMENT, 8}, {GL_UNPACK_ROW_LENGTH, 5},
+                                           {GL_UNPACK_SKIP_ROWS, 2}, {GL_UNPACK_SKIP_PIXELS, 3}}) {
+                    glPixelStorei(state, value);
+                }
                 Texture texture;
                 texture.ForceBuilder(builder);
                 ASSERT_TRUE(texture.LoadBmp(file.path.c_str()));
