@@ -33,6 +33,7 @@ TEST(PropertyStore, KeepsWhatDiffersFromTheDefaultInFirstWriteOrder)
     EXPECT_EQ(store.ReadFont("Caption", InitialButtonFont()), InitialButtonFont());
     EXPECT_EQ((std::tuple{store.ReadString("caption", ""), store.ReadInt16("Flag", 5), store.ReadBool("B", false)}),
               (std::tuple<std::string, std::int16_t, bool>{"設定", -1, true}));
+    EXPECT_EQ((std::tuple{store.ReadString("Daption", "x"), store.ReadString("Captiox", "x")}), (std::tuple{"x", "x"}));
 }
 
 TEST(PropertyStoreText, WritesOneLinePerPropertyReadsItBackAndRejectsMalformedLines)
