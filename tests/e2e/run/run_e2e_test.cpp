@@ -263,15 +263,6 @@ TEST_F(RunTest, EndingSessionTakesThePhotographAtOnce)
     EXPECT_EQ(host.WaitForExit(30s), 0u);
 }
 
-TEST_F(RunTest, RendererThatDiesEndsTheRun)
-{
-    Install install(Renderer::Real);
-    Process host(install.Host(), L"/s");
-    ASSERT_NE(WaitForWindow(kRendererTitle, 60s), nullptr);
-    KillRenderer();
-    EXPECT_EQ(host.WaitForExit(30s), 0u);
-}
-
 // A screen that cannot be read (a secure desktop, no device context) still gives the tube
 // a desktop picture of the screen's size: a black one.
 TEST(ScreenCapture, UnreadableScreenGivesABlackPictureOfItsSize)

@@ -78,34 +78,20 @@ TEST_P(StartupTest, DoesWhatTheCommandLineAsksAndEndsWithExitCode0)
 
 INSTANTIATE_TEST_SUITE_P(Table, StartupTest, ::testing::ValuesIn(kStarts));
 
-class PreviewTest : public E2eTest, public ::testing::WithParamInterface<const wchar_t*> {};
-
-TEST_P(PreviewTest, EmbedsIntoThePaneAndEndsWithIt)
-{
-    Install install(Renderer::Missing);  // a preview does not look for it
-    auto pane = OpenWindow(L"Preview pane", WS_POPUP | WS_VISIBLE, {0, 0, 152, 112});
-    Process host(install.Host(), GetParam() + std::to_wstring(reinterpret_cast<std::uintptr_t>(pane.get())));
-    EXPECT_TRUE(WaitUntil(
-        [&] {
-            HWND preview = FindWindowExW(pane.get(), nullptr, nullptr, L"Preview Window");
-            return preview && IsWindowVisible(preview);
-        },
-        20s));
-    EXPECT_FALSE(std::filesystem::exists(kWorkDirectory));
-    pane.reset();
-    EXPECT_EQ(host.WaitForExit(20s), 0u);
-}
-
-INSTANTIATE_TEST_SUITE_P(BothSeparators, PreviewTest, ::testing::Values(L"/p ", L"/p:"));
-
-// The settings' preview pane stays open while the user tries the screensaver or opens its
-// settings: neither is kept out by the preview, and the preview goes on.
+// The preview embeds in its pane without preparing the work directory. The settings' pane
+// stays open while the user tries the screensaver or opens its settings: neither is kept out
+// by the preview, which goes on, and ends with its pane.
 TEST_F(E2eTest, RunAndSettingsStartWhileAPreviewIsEmbedded)
 {
     Install install(Renderer::Placeholder);
     auto pane = OpenWindow(L"Preview pane", WS_POPUP | WS_VISIBLE, {0, 0, 152, 112});
     Process preview(install.Host(), L"/p " + std::to_wstring(reinterpret_cast<std::uintptr_t>(pane.get())));
-    ASSERT_TRUE(WaitUntil([&] { return FindWindowExW(pane.get(), nullptr, nullptr, L"Preview Window") != nullptr; }, 20s));
+    const auto embedded = [&] {
+        HWND window = FindWindowExW(pane.get(), nullptr, nullptr, L"Preview Window");
+        return window && IsWindowVisible(window);
+    };
+    ASSERT_TRUE(WaitUntil(embedded, 20s));
+    EXPECT_FALSE(std::filesystem::exists(kWorkDirectory));
     {
         Process run(install.Host(), L"/s");
         EXPECT_NE(WaitForWindow(kRunTitle, 20s), nullptr);
@@ -118,8 +104,9 @@ TEST_F(E2eTest, RunAndSettingsStartWhileAPreviewIsEmbedded)
         PostMessageW(dialog, WM_CLOSE, 0, 0);
         EXPECT_EQ(settings.WaitForExit(60s), 0u);
     }
-    EXPECT_TRUE(preview.Running());
-    EXPECT_NE(FindWindowExW(pane.get(), nullptr, nullptr, L"Preview Window"), nullptr);
+    EXPECT_TRUE(preview.Running() && embedded());
+    pane.reset();
+    EXPECT_EQ(preview.WaitForExit(20s), 0u);
 }
 
 }  // namespace

@@ -229,14 +229,11 @@ TEST(IniOracle, GeneratedFilesReadAndWriteTheSame)
 {
     constexpr int kFiles = 40;
     std::mt19937 random(0x57A0);  // fixed start value: the same files every run
-    int writes = 0;
     for (int n = 0; n < kFiles && !HasFailure(); ++n) {
         const Tricky file = RandomFile(random);
         if (n % 4 != 3) Compare(file, {kMarks[0]});
         else Compare(file, {kMarks[0], kMarks[1 + n / 4 % 2]});  // one in four also UTF-16, laid out as ANSI
-        writes += static_cast<int>(file.writes.size());
     }
-    EXPECT_GT(writes, kFiles / 2);  // most files are also written to
 }
 
 }  // namespace

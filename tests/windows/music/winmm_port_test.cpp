@@ -31,7 +31,6 @@ TEST(WinmmPort, AnswersFromTheSystemAndReachesAWavBeyondMaxPath)
     MusicPlayer player(port, settings);
     EXPECT_EQ(player.QueryMci(L"capability waveaudio can play"), L"true");
     EXPECT_EQ(player.QueryMci(L"status nosuchdevice mode").rfind(L"Error:", 0), 0u);
-    EXPECT_EQ(port.ReachablePath(L"C:\\Music\\a.wav"), L"C:\\Music\\a.wav");
     const std::wstring reachable = port.ReachablePath(song);
     EXPECT_LT(reachable.size(), std::size_t(MAX_PATH));
     EXPECT_EQ(GetFileAttributesW(reachable.c_str()) & FILE_ATTRIBUTE_DIRECTORY, 0u) << "the file, by its short name";
