@@ -79,7 +79,7 @@ TEST_F(GlTest, PicturesOfAnySizeLoadUprightThroughEitherBuilder)
             {
                 // Whatever way of unpacking pixels earlier drawing left set.
                 for (auto [state, value] : {std::pair{GL_UNPACK_ALIGNMENT, 8}, {GL_UNPACK_ROW_LENGTH, 5},
-                                           {GL_UNPACK_SKIP_ROWS, 2}, {GL_UNPACK_SKIP_PIXELS, 3}}) {
+                                           {GL_UNPACK_SKIP_ROWS, 20}, {GL_UNPACK_SKIP_PIXELS, 20}}) {
                     glPixelStorei(state, value);
                 }
                 Texture texture;
