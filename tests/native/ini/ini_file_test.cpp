@@ -3,8 +3,10 @@
 // tried under Wine (tests/windows/ini).
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include <chrono>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -83,6 +85,24 @@ TEST_F(IniFileTest, FailedWritesLeaveEverythingAsItWas)
     EXPECT_EQ(ReadInt(file_, kSection, kKeyWidth, 7), 7);
     EXPECT_FALSE(WriteString(file_, kSection, kKeyWidth, "2"));
     EXPECT_EQ(fs::file_size(file_), kMaxFileBytes + 1);
+}
+
+// A disk that fills up part-way (a file size limit stands in for it): the save fails and
+// leaves the old file as it was, and no piece of the new one.
+TEST_F(IniFileTest, ADiskThatFillsUpFailsTheSaveAndLeavesTheOldFile)
+{
+    Put("[Section]\nWidth=1\n");
+    std::signal(SIGXFSZ, SIG_IGN);  // the write answers EFBIG instead
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    const rlimit previous = limit;
+    limit.rlim_cur = 4096;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
+    const bool saved = ReplaceFileAtomically(file_, std::string(8192, 'x'));
+    setrlimit(RLIMIT_FSIZE, &previous);
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(Bytes(), "[Section]\nWidth=1\n");
+    ExpectAlone();
 }
 
 // As Windows' replace can fail: the old file already removed, the new one not moved in.
