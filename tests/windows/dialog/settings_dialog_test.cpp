@@ -176,9 +176,27 @@ std::string SettingsFileBytes()
 // The music keys as the profile functions write them, in code page 932.
 constexpr char kSavedMusic[] = "BGM\x8B\xE6\x95\xAA=1\r\nBGM\xD8\xCB\xDF\xB0\xC4=3\r\nBGM\xCC\xA7\xB2\xD9=C:\\a.mp3\r\n";
 
+// Whatever windows a thread still shows after 30 s are closed, so that a save that fails, and
+// tells the user so, fails the test instead of waiting for a user.
+class UnansweredBoxCloser {
+public:
+    explicit UnansweredBoxCloser(DWORD thread)
+        : closer_([thread](std::stop_token stop) {
+              for (int look = 0; look < 1500 && !stop.stop_requested(); ++look) Sleep(20);
+              if (stop.stop_requested()) return;
+              EnumThreadWindows(thread, [](HWND window, LPARAM) { return PostMessageW(window, WM_CLOSE, 0, 0), TRUE; }, 0);
+          })
+    {
+    }
+
+private:
+    std::jthread closer_;
+};
+
 // A first save writes the three music keys alone; a later one keeps what the runs wrote.
 TEST(SettingsDialogSave, WritesTheMusicKeysAndKeepsTheRest)
 {
+    const UnansweredBoxCloser closer(GetCurrentThreadId());
     CreateDirectoryW(contract::kWorkFolderW.c_str(), nullptr);
     const std::string runs = "[Section]\r\nWidth=1920\r\nHeight=1080\r\n";
     for (const std::string& before : {std::string(), runs + "BGM\x8B\xE6\x95\xAA=0\r\n"}) {
@@ -201,14 +219,11 @@ TEST(SettingsDialogSave, FailureIsToldAndTheDialogStaysOpen)
     ASSERT_TRUE(dialog.Create());
     std::wstring told(512, L'\0');
     HWND owner = nullptr;
-    const DWORD dialogThread = GetCurrentThreadId();
+    const UnansweredBoxCloser closer(GetCurrentThreadId());  // a box under another title
     std::thread user([&] {  // waits for the message as a user would, reads it and presses OK
         HWND box = nullptr;
         for (int look = 0; look < 500 && !(box = FindWindowW(L"#32770", settings::kProgramTitle)); ++look) Sleep(20);
-        if (!box) {  // none with the program's title: whatever box the dialog shows instead is closed
-            EnumThreadWindows(dialogThread, [](HWND window, LPARAM) { return PostMessageW(window, WM_CLOSE, 0, 0), TRUE; }, 0);
-            return;
-        }
+        if (!box) return;
         told.resize(static_cast<std::size_t>(GetDlgItemTextW(box, 0xFFFF, told.data(), 512)));
         owner = GetWindow(box, GW_OWNER);
         PostMessageW(box, WM_COMMAND, IDOK, 0);
