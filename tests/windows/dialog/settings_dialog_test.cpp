@@ -121,8 +121,14 @@ TEST(SettingsDialog, ChosenFileIsShownAndItsFolderKeptUnlessCancelledOrNotStorab
     for (int level = 0; level < 3; ++level, deep.erase(deep.rfind(L'\\'))) RemoveDirectoryW(deep.c_str());
 }
 
-// The extent of what a window shows apart from the dialog's grey, as GDI reads it back.
-SIZE DrawnExtent(HWND window)
+// What a window shows apart from the dialog's grey, as GDI reads it back: its extent, and the
+// colour at the middle of it.
+struct Drawn {
+    SIZE extent{};
+    COLORREF middle = CLR_INVALID;
+};
+
+Drawn DrawnIn(HWND window)
 {
     UpdateWindow(window);
     RECT client{};
@@ -135,19 +141,20 @@ SIZE DrawnExtent(HWND window)
             left = std::min(left, x), top = std::min(top, y), right = std::max(right, x), bottom = std::max(bottom, y);
         }
     }
-    return right < 0 ? SIZE{0, 0} : SIZE{right - left + 1, bottom - top + 1};
+    if (right < 0) return {};
+    return {SIZE{right - left + 1, bottom - top + 1}, GetPixel(dc.get(), (left + right) / 2, (top + bottom) / 2)};
 }
 
 // The option glyphs, the banner and the window grow with the display scale.
 TEST(SettingsDialog, PicturesAndWindowFillTheirPlacesAtAnyScale)
 {
-    SIZE glyph[2]{}, banner[2]{};
+    Drawn glyph[2]{}, banner[2]{};
     for (int i = 0; i < 2; ++i) {
         const int dotsPerInch = i == 0 ? 96 : 144;
         auto dialog = Open(1, 0, dotsPerInch);
         SendMessageW(dialog->hwnd(), WM_TIMER, 1, 0);  // frame 1 in the left box
-        glyph[i] = DrawnExtent(PanelControlAt(*dialog, 32, 56, dotsPerInch));
-        banner[i] = DrawnExtent(FindWindowExW(dialog->hwnd(), nullptr, L"Wavorin_BannerBox", nullptr));
+        glyph[i] = DrawnIn(PanelControlAt(*dialog, 32, 56, dotsPerInch));
+        banner[i] = DrawnIn(FindWindowExW(dialog->hwnd(), nullptr, L"Wavorin_BannerBox", nullptr));
         RECT client{}, window{};
         GetClientRect(dialog->hwnd(), &client);
         EXPECT_EQ(std::pair(client.right, client.bottom), std::pair(LONG(MulDiv(522, dotsPerInch, 96)), LONG(MulDiv(265, dotsPerInch, 96))));
@@ -158,13 +165,15 @@ TEST(SettingsDialog, PicturesAndWindowFillTheirPlacesAtAnyScale)
         EXPECT_NEAR(2 * window.top, screenHeight - window.bottom, 2);
         EXPECT_GT(window.top, 0);
     }
-    EXPECT_GE(glyph[0].cx, 10);
-    EXPECT_GE(banner[0].cx, 110);
-    EXPECT_GE(banner[0].cy, 45);
+    EXPECT_GE(glyph[0].extent.cx, 10);
+    EXPECT_GE(banner[0].extent.cx, 110);
+    EXPECT_GE(banner[0].extent.cy, 45);
     for (const auto& [small, large] : {std::pair{glyph[0], glyph[1]}, std::pair{banner[0], banner[1]}}) {
-        EXPECT_NEAR(large.cx, small.cx * 1.5, 2.0) << small.cx;
-        EXPECT_NEAR(large.cy, small.cy * 1.5, 2.0) << small.cy;
+        EXPECT_NEAR(large.extent.cx, small.extent.cx * 1.5, 2.0) << small.extent.cx;
+        EXPECT_NEAR(large.extent.cy, small.extent.cy * 1.5, 2.0) << small.extent.cy;
     }
+    // The chosen option's dot stays in the middle of its grown glyph.
+    for (const int shift : {0, 8, 16}) EXPECT_NEAR(GetRValue(glyph[1].middle >> shift), GetRValue(glyph[0].middle >> shift), 24) << shift;
 }
 
 std::string SettingsFileBytes()
