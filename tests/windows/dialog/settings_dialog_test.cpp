@@ -152,9 +152,11 @@ TEST(SettingsDialog, PicturesAndWindowFillTheirPlacesAtAnyScale)
     for (int i = 0; i < 2; ++i) {
         const int dotsPerInch = i == 0 ? 96 : 144;
         auto dialog = Open(1, 0, dotsPerInch);
+        const HWND leftBanner = FindWindowExW(dialog->hwnd(), nullptr, L"Wavorin_BannerBox", nullptr);
+        EXPECT_EQ(DrawnIn(leftBanner).extent.cx, 0);  // plain grey before its first frame
         SendMessageW(dialog->hwnd(), WM_TIMER, 1, 0);  // frame 1 in the left box
         glyph[i] = DrawnIn(PanelControlAt(*dialog, 32, 56, dotsPerInch));
-        banner[i] = DrawnIn(FindWindowExW(dialog->hwnd(), nullptr, L"Wavorin_BannerBox", nullptr));
+        banner[i] = DrawnIn(leftBanner);
         RECT client{}, window{};
         GetClientRect(dialog->hwnd(), &client);
         EXPECT_EQ(std::pair(client.right, client.bottom), std::pair(LONG(MulDiv(522, dotsPerInch, 96)), LONG(MulDiv(265, dotsPerInch, 96))));
