@@ -49,20 +49,15 @@ std::unique_ptr<win32::Window> StartHost(std::wstring_view commandLine)
         return nullptr;
     }
 
-    switch (mode) {
-    case StartMode::Settings: {
+    if (mode == StartMode::Other) return nullptr;
+    if (mode == StartMode::Settings) {
         // Shown on its own; the program ends when it closes.
         auto dialog = std::make_unique<dialog::SettingsDialog>(std::move(settings));
         if (!dialog->Create()) return nullptr;
         return dialog;
     }
-    case StartMode::Other:
-        return nullptr;
-    case StartMode::Screensaver:
-    case StartMode::Preview:
-        break;
-    }
 
+    // A run: the system's /s.
     ShowCursor(FALSE);
     settings::RecordScreenSize();
     auto run = std::make_unique<run::RunWindow>(std::move(settings));
