@@ -30,11 +30,12 @@ std::unique_ptr<SettingsDialog> Open(std::int16_t kind, std::int16_t track = 0, 
     return dialog;
 }
 
+HWND MusicPanel(const SettingsDialog& dialog) { return FindWindowExW(dialog.hwnd(), nullptr, controls::kFramePanelClass, nullptr); }
+
 // The control on the music panel at a point of its 96-DPI layout.
 HWND PanelControlAt(const SettingsDialog& dialog, int x, int y, int dotsPerInch = 96)
 {
-    const HWND panel = FindWindowExW(dialog.hwnd(), nullptr, controls::kFramePanelClass, nullptr);
-    return ChildWindowFromPointEx(panel, POINT{MulDiv(x, dotsPerInch, 96), MulDiv(y, dotsPerInch, 96)}, CWP_ALL);
+    return ChildWindowFromPointEx(MusicPanel(dialog), POINT{MulDiv(x, dotsPerInch, 96), MulDiv(y, dotsPerInch, 96)}, CWP_ALL);
 }
 
 TEST(SettingsDialog, OpensWithTheLoadedSourceSelectedAndItsControlsOn)
@@ -58,6 +59,23 @@ TEST(SettingsDialog, AnyMouseButtonOnAnOptionGlyphOrLabelChoosesIt)
         SendMessageW(PanelControlAt(*dialog, x, y), UINT(message), 0, 0);
         EXPECT_EQ(std::pair(int(dialog->Settings().source), dialog->SelectedOption()), std::pair(kind, std::optional(kind)));
     }
+}
+
+// The face the dialog asks for is one the system has: the platform draws in that face, not a
+// stand-in it picked (a Japanese face that is not installed comes back as another).
+TEST(SettingsDialog, TextIsDrawnInTheFaceItAsksFor)
+{
+    auto dialog = Open(1);
+    const HWND repeatBox = FindWindowExW(MusicPanel(*dialog), nullptr, L"COMBOBOX", nullptr);
+    const auto font = reinterpret_cast<HFONT>(SendMessageW(repeatBox, WM_GETFONT, 0, 0));
+    LOGFONTW asked{};
+    ASSERT_TRUE(GetObjectW(font, sizeof asked, &asked));
+    const win32::WindowDc dc(repeatBox);
+    const win32::SelectedObject selected(dc.get(), font);
+    wchar_t used[LF_FACESIZE]{};
+    GetTextFaceW(dc.get(), LF_FACESIZE, used);
+    EXPECT_STRNE(asked.lfFaceName, L"");
+    EXPECT_STREQ(used, asked.lfFaceName);
 }
 
 TEST(SettingsDialog, BannerShowsEachStepInItsBox)
@@ -122,10 +140,10 @@ TEST(SettingsDialog, ChosenFileIsShownAndItsFolderKeptUnlessCancelledOrNotStorab
 }
 
 // What a window shows apart from the dialog's grey, as GDI reads it back: its extent, and the
-// colour at the middle of it.
+// colours at the middle of it and at the middle of its bottom edge.
 struct Drawn {
     SIZE extent{};
-    COLORREF middle = CLR_INVALID;
+    COLORREF middle = CLR_INVALID, bottomMiddle = CLR_INVALID;
 };
 
 Drawn DrawnIn(HWND window)
@@ -142,20 +160,22 @@ Drawn DrawnIn(HWND window)
         }
     }
     if (right < 0) return {};
-    return {SIZE{right - left + 1, bottom - top + 1}, GetPixel(dc.get(), (left + right) / 2, (top + bottom) / 2)};
+    return {SIZE{right - left + 1, bottom - top + 1}, GetPixel(dc.get(), (left + right) / 2, (top + bottom) / 2),
+            GetPixel(dc.get(), (left + right) / 2, bottom)};
 }
 
 // The option glyphs, the banner and the window grow with the display scale.
 TEST(SettingsDialog, PicturesAndWindowFillTheirPlacesAtAnyScale)
 {
-    Drawn glyph[2]{}, banner[2]{};
+    Drawn chosen[2]{}, unchosen[2]{}, banner[2]{};
     for (int i = 0; i < 2; ++i) {
         const int dotsPerInch = i == 0 ? 96 : 144;
         auto dialog = Open(1, 0, dotsPerInch);
         const HWND leftBanner = FindWindowExW(dialog->hwnd(), nullptr, L"Wavorin_BannerBox", nullptr);
         EXPECT_EQ(DrawnIn(leftBanner).extent.cx, 0);  // plain grey before its first frame
         SendMessageW(dialog->hwnd(), WM_TIMER, 1, 0);  // frame 1 in the left box
-        glyph[i] = DrawnIn(PanelControlAt(*dialog, 32, 56, dotsPerInch));
+        chosen[i] = DrawnIn(PanelControlAt(*dialog, 32, 56, dotsPerInch));
+        unchosen[i] = DrawnIn(PanelControlAt(*dialog, 32, 76, dotsPerInch));
         banner[i] = DrawnIn(leftBanner);
         RECT client{}, window{};
         GetClientRect(dialog->hwnd(), &client);
@@ -167,15 +187,20 @@ TEST(SettingsDialog, PicturesAndWindowFillTheirPlacesAtAnyScale)
         EXPECT_NEAR(2 * window.top, screenHeight - window.bottom, 2);
         EXPECT_GT(window.top, 0);
     }
-    EXPECT_GE(glyph[0].extent.cx, 10);
+    EXPECT_GE(chosen[0].extent.cx, 10);
     EXPECT_GE(banner[0].extent.cx, 110);
     EXPECT_GE(banner[0].extent.cy, 45);
-    for (const auto& [small, large] : {std::pair{glyph[0], glyph[1]}, std::pair{banner[0], banner[1]}}) {
+    for (const auto& [small, large] : {std::pair{chosen[0], chosen[1]}, {unchosen[0], unchosen[1]}, {banner[0], banner[1]}}) {
         EXPECT_NEAR(large.extent.cx, small.extent.cx * 1.5, 2.0) << small.extent.cx;
         EXPECT_NEAR(large.extent.cy, small.extent.cy * 1.5, 2.0) << small.extent.cy;
     }
-    // The chosen option's dot stays in the middle of its grown glyph.
-    for (const int shift : {0, 8, 16}) EXPECT_NEAR(GetRValue(glyph[1].middle >> shift), GetRValue(glyph[0].middle >> shift), 24) << shift;
+    // Each glyph keeps its look as it grows: the chosen one's dot in its middle, both rims whole.
+    for (const auto& [small, large] : {std::pair{chosen[0], chosen[1]}, {unchosen[0], unchosen[1]}}) {
+        for (const int shift : {0, 8, 16}) {
+            EXPECT_NEAR(GetRValue(large.middle >> shift), GetRValue(small.middle >> shift), 24) << shift;
+            EXPECT_NEAR(GetRValue(large.bottomMiddle >> shift), GetRValue(small.bottomMiddle >> shift), 24) << shift;
+        }
+    }
 }
 
 std::string SettingsFileBytes()
