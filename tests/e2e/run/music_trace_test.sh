@@ -15,6 +15,13 @@ wav=('fdwSound=0002000B' 'SoundName=L"C:\\wavorin_e2e\\music\\tone.wav"' "pszSou
 mp3=('open \"C:\\wavorin_e2e\\music\\tone.mp3\" type MPEGVideo Alias MP3Play' 'play MP3Play'
   'status MP3Play mode' 'stop MP3Play' 'play MP3Play from 0' 'stop MP3Play' 'close MP3Play')
 
+# Wine 8 can crash (SIGSEGV: status 139) tearing a process down while winmm's sound thread is
+# still exiting, after the host has stopped and closed its sound. Only then is 139 Wine's.
+wine_teardown_crashed() {
+  awk '/pszSound=.0000000000000000/ { stopped = 1 } stopped && /waveOutClose/ { closed = 1 } END { exit !closed }' "$trace" &&
+    echo "$1: Wine crashed tearing the ended host down"
+}
+
 # run_with FILE NAME PLAYING EXPECTED...: a /s run playing FILE, ended by Esc once the trace
 # shows PLAYING; the trace must hold the EXPECTED texts in order.
 run_with() {
