@@ -40,15 +40,6 @@ TEST(MipmapBuilderFor, TheContextMustVouchForTheSidesAndTakeTheSize)
     }
 }
 
-// The live context's own description decides: Mesa takes any size it can hold.
-TEST_F(GlTest, TheLiveContextIsAskedForItsVersionExtensionsAndLimit)
-{
-    GLint maxSize = 0;
-    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxSize);
-    EXPECT_EQ(ChooseMipmapBuilder(1024, 768), Prepared);
-    EXPECT_EQ(ChooseMipmapBuilder(maxSize + 1, 768), Glu);
-}
-
 TEST_F(GlTest, AMipmapChainIsCompleteOnlyDownToOnePixel)
 {
     // Wide and tall: one side reaches 1 before the other and stays there.
