@@ -9,7 +9,6 @@
 #include <string>
 
 #include "common/ini/CodePages.h"
-#include "common/ini/FileEncoding.h"
 #include "common/ini/IniNames.h"
 #include "common/ini/IniText.h"
 
@@ -94,15 +93,6 @@ TEST(IniText, Writes)
     for (const auto& [section, key, value] : refused)
         EXPECT_EQ(SetString("[S]\r\nk=1\r\n", section, key, value), std::nullopt) << testing::PrintToString(section + key + value);
     EXPECT_EQ(SetString(u"[S]\n", u"S", u"k", u"v\0"s), std::nullopt);
-}
-
-TEST(IniText, Utf16FilesDecodeInEitherByteOrder)
-{
-    EXPECT_EQ(EncodingOf("\xFF[S]"), FileEncoding::Ansi);
-    // An odd last byte is dropped; a lone surrogate is kept as it is.
-    EXPECT_EQ(Utf16TextOf("\xFF\xFE" "A\0\x00\xD8\x3A\x53Z"s, FileEncoding::Utf16LittleEndian), u"A\xD800\x533A");
-    EXPECT_EQ(Utf16TextOf("\xFE\xFF\0A\xD8\x00\x53\x3A"s, FileEncoding::Utf16BigEndian), u"A\xD800\x533A");
-    EXPECT_EQ(GetString(u"[\x533A]\r\nk=\xD800\x533A\r\n", u"\x533A", u"K"), u"\xD800\x533A");
 }
 
 TEST(IniText, NamesAndValuesConvertThroughCodePage932)
