@@ -76,8 +76,6 @@ constexpr struct {
 } kScenarios[] = {
     // Drawing waits for the properties (or Enabled); the flags follow all the same.
     {"", "redraw focus ? read ?", ". . 0fz 0 0f"},
-    {"", "on ? read", "1 1 1"},
-    {"", "small fixed ?", ". . 0z"},
     {"ready", "size small ? size fixed ?", "1 . 1az . 1 1a"},
     {"ready", "fixed", "."},  // only a correction resumes drawing
     // Keyboard: Space presses and clicks once on release; the access key cancels a held Space.
@@ -86,36 +84,25 @@ constexpr struct {
     {"ready focus sp", "alt ^sp", "2 2"},
     {"ready", "alt off alt", "PC 0 ."},
     {"ready", "enter left up right down key ^enter", "C < < > > . ."},
-    {"ready focus sp", "out ?", ". 4fpsa"},
-    {"ready in ld", "sp ^sp", ". ."},
     // Mouse: press, move out and back, release clicks; releasing outside does not.
     {"ready", "in ld focus out in lu ?", "T3M 4 . 2M T4M 3C 3hfa"},
     {"ready in ld out", "focus lu ?", ". 2 2fa"},
     {"ready in", "rd ru dbl ?", ". . . 3ha"},
     {"ready in ld", "lu dbl lu leave", "3C 4W 3 2"},
-    {"ready in ld lu dbl", "leave", "1"},
     {"ready", "br tl r+ l- t-", "T3M TM 1M M M"},
-    {"on read", "in ld lu ?", "T 4 . 4hf"},
     // The form's activation.
     {"ready focus sp", "deact ^sp act in ld deact lu", "1- 2 2+ T3M 4 1- ."},
     {"on read", "act focus deact act act in deact act act", "+ 2 1- 2+ 2+ T3M 1- 3+ +"},
-    {"ready off", "deact act ?", "- + 0a"},
     // Enabled, focus rectangle, default look.
     {"ready", "off off on on in off on on leave def off on", "0 . 1 . T3M 0 3 3 1 2 0 2"},
     {"ready", "norect ? focus rect", ". 1ax 2 2"},
     {"ready", "def nodef nodef other ? lower in nodef", "2 1 . . 1da . T3M ."},
     // Focus.
-    {"ready", "focus blur in focus blur ld focus", "2 1 T3M . . 4 ."},
     {"ready focus", "blur focus sp in blur leave def focus blur", "1 2 4 T 3 1 2 2 2"},
     {"on read in", "focus blur", "3 1"},
-    {"ready focus off", "blur", "."},
     // The pointer leaving.
-    {"ready in", "leave ?", "1 1a"},
-    {"ready focus in", "leave leave", "2 ."},
     {"ready in ld", "leave", "2"},
     {"ready focus in sp", "leave ?", ". 4fpsa"},
-    {"on read focus ld act deact in", "leave", "."},
-    {"ready in off", "leave", "."},
 };
 
 TEST(ButtonBehaviour, AnswersEachScriptAsTheRulesSay)
