@@ -7,10 +7,10 @@
 namespace wavorin::run {
 namespace {
 
-// The expected pictures come from the first output of the standard Mersenne twister seeded with
+// The expected pictures come from the first output of the standard Mersenne twister initialised with
 // the second (MT19937 as published, worked through apart from the code under test: 2357136044
 // for 0, 1791095845 for 1, 3499211612 for 5489), scaled to five pictures.
-TEST(RingChoice, TheSecondOfTheDaySeedsTheTwisterWhoseFirstNumberPicksOneOfFive)
+TEST(RingChoice, TheSecondOfTheDayStartsTheTwisterWhoseFirstNumberPicksOneOfFive)
 {
     const std::pair<std::uint32_t, std::int16_t> rows[] = {{0, 2}, {1, 2}, {4, 4}, {5, 1}, {7, 0},
                                                            {10, 3}, {5489, 4}, {43199, 0}, {86399, 0}};
