@@ -29,7 +29,6 @@ TEST(LoadSettings, MusicFileIsKeptOnlyWhenItExistsAndOnlyTheFileSourceNeedsIt)
     } rows[] = {
         {"", "", "", {MusicSource(0), 0, L"", L"C:\\Wavorin"}},  // no settings file
         {"2", "3.9", "D:\\Music\\a.mp3", {MusicSource(2), 3, L"D:\\Music\\a.mp3", L"D:\\Music"}},
-        {"2", "x", "", {MusicSource(0), 0, L"", L"C:\\Wavorin"}},
         {"2", "", "D:\\gone.wav", {MusicSource(0), 0, L"", L"C:\\Wavorin"}},
         {"1", "", "D:\\gone.wav", {MusicSource(1), 0, L"", L"C:\\Wavorin"}},  // the CD does not need the file
         {"3", "99", "", {MusicSource(3), 99, L"", L"C:\\Wavorin"}},            // unknown sources are kept
