@@ -75,7 +75,6 @@ TEST(MusicSchedule, CallsBySourceFileAndDeviceAnswers)
     };
     const Row rows[] = {
         {.name = "no music", .kind = 0, .file = L"C:\\a.mp3"},
-        {.name = "MIDI file", .kind = 2, .file = L"C:\\a.mid"},
         {.name = "WAV", .kind = 2, .file = L"C:\\a.Wav", .sounds = {L"C:\\a.Wav", std::nullopt}},
         {.name = "WAV, no wave device", .kind = 2, .file = L"C:\\a.wav", .sounds = {std::nullopt}, .waveDevices = 0},
         {.name = "MP3", .kind = 2, .file = L"C:\\a.mp3",
