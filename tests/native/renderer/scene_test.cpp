@@ -1,9 +1,14 @@
 // The scene's clock, and the scene drawn offscreen and read back: where the ring and the arc
-// are at given times, their colours with and without pictures, on screens of either shape.
+// are at given times, their colours with and without pictures, on screens of any shape, and
+// the host's preview still.
 
+#include <cmath>
+
+#include "common/snapshot/BmpReader.h"
 #include "renderer/Scene.h"
 #include "renderer/SceneTime.h"
 #include "tests/native/renderer/GlTestSupport.h"
+#include "tools/preview_still/PreviewStill.h"
 
 namespace wavorin::renderer {
 namespace {
@@ -74,20 +79,53 @@ TEST_F(SceneTest, TheRingTintsItsPictureAndTheArcCarriesTheDesktop)
                  "t=0.5");
 }
 
-// The view keeps its vertical angle whatever the screen's shape: a screen twice as wide shows
-// the frame of a 320 x 240 one, centred, with room beside it.
-TEST(SceneShape, AWideScreenShowsTheSamePictureCentred)
+// A frame of the scene without pictures, at time t, on a screen of this size.
+Picture SceneFrame(int width, int height, double t)
 {
-    OffscreenGl wide(640, 240);
-    ASSERT_TRUE(wide.Ok());
+    OffscreenGl gl(width, height);
+    EXPECT_TRUE(gl.Ok());
     Scene scene;  // destroyed before the context
-    ASSERT_TRUE(InitScene(scene, 640, 240, {"/nonexistent/Zelvane1.alo", "/nonexistent/Zelvane2.alo"}));
-    DrawFrame(scene, 0);
-    // Points of the narrower screen's frame at 0, 160 to the right.
-    ExpectPixels(wide.Read(),
-                 {{244, 124, {204, 204, 0}}, {380, 124, {204, 204, 0}}, {284, 124, {0, 0, 0}}, {316, 92, {255, 255, 247}},
-                  {4, 124, {0, 0, 0}}, {636, 124, {0, 0, 0}}},
-                 "640 x 240 at 0");
+    EXPECT_TRUE(InitScene(scene, width, height, {"/nonexistent/Zelvane1.alo", "/nonexistent/Zelvane2.alo"}));
+    DrawFrame(scene, t);
+    return gl.Read();
+}
+
+// The view keeps its vertical angle whatever the screen's shape: a wide (21:9) or a portrait
+// screen shows, centred, the same picture as any other screen of its height, with more or
+// less room beside it. Compared where both have columns: shifted by half the difference.
+TEST(SceneShape, WideAndPortraitScreensShowTheSamePictureCentred)
+{
+    constexpr int kHeight = 320, kReferenceWidth = 420;
+    for (const double t : {0.0, 1.0}) {
+        const Picture reference = SceneFrame(kReferenceWidth, kHeight, t);
+        for (const int width : {746, 180}) {
+            const Picture frame = SceneFrame(width, kHeight, t);
+            const int shift = (width - kReferenceWidth) / 2;
+            int compared = 0, lit = 0, unlike = 0;
+            for (int y = 0; y < kHeight; ++y) {
+                for (int x = std::max(0, shift); x < std::min(width, kReferenceWidth + shift); ++x) {
+                    const Rgb a = snapshot::PixelAt(frame, x, y), b = snapshot::PixelAt(reference, x - shift, y);
+                    ++compared;
+                    lit += b.r + b.g + b.b > 0;
+                    unlike += std::max({std::abs(a.r - b.r), std::abs(a.g - b.g), std::abs(a.b - b.b)}) > 8;
+                }
+            }
+            EXPECT_GT(lit, compared / 20) << width << " at " << t;  // the scene is there to compare
+            EXPECT_LT(unlike, compared / 1000) << width << " at " << t;
+        }
+    }
+}
+
+// The committed preview picture is what the scene draws now; regenerate it with
+// tools/preview_still after a change to the scene.
+TEST(PreviewStill, CommittedPictureIsTheScenesStill)
+{
+    const auto committed = snapshot::ReadBmpFile(WAVORIN_SOURCE_DIR "/host/assets/preview.bmp");
+    const Picture rendered = tools::RenderPreviewStill();
+    ASSERT_EQ(rendered.pixels.size(), committed.picture.pixels.size());
+    int far = 0;  // edges may land a pixel apart
+    for (std::size_t i = 0; i < rendered.pixels.size(); ++i) far += std::abs(rendered.pixels[i] - committed.picture.pixels[i]) > 24;
+    EXPECT_LT(far, int(rendered.pixels.size() / 100));
 }
 
 }  // namespace
