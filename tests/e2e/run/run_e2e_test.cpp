@@ -135,7 +135,7 @@ void WaitForStartUnlikeMidnight()
            RingPictureAt(start + 2) == RingPictureAt(0)) {
         ++start;
     }
-    ASSERT_TRUE(WaitUntil([&] { return SecondOfTheDay() % 86400 == start % 86400; }, 2min));
+    ASSERT_TRUE(WaitUntil([&] { return SecondOfTheDay() == start % 86400; }, 2min));
 }
 
 // Only this user and SYSTEM may open it, whoever else may see into the folder.
