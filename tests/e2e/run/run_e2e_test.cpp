@@ -130,11 +130,9 @@ int RingPictureAt(std::uint32_t second)
 // that reads no clock shows a picture the start's time rules out.
 void WaitForStartUnlikeMidnight()
 {
+    const int midnight = RingPictureAt(0);
     std::uint32_t start = SecondOfTheDay() + 1;
-    while (RingPictureAt(start) == RingPictureAt(0) || RingPictureAt(start + 1) == RingPictureAt(0) ||
-           RingPictureAt(start + 2) == RingPictureAt(0)) {
-        ++start;
-    }
+    while (RingPictureAt(start) == midnight || RingPictureAt(start + 1) == midnight || RingPictureAt(start + 2) == midnight) ++start;
     ASSERT_TRUE(WaitUntil([&] { return SecondOfTheDay() == start % 86400; }, 2min));
 }
 
