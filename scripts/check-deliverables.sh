@@ -4,7 +4,7 @@
 # and import nothing but system DLLs (no MinGW runtime beside them).
 set -euo pipefail
 
-system_dlls='^(kernel32|user32|gdi32|winmm|comdlg32|comctl32|shell32|ole32|oleaut32|advapi32|opengl32|glu32|msvcrt|windowscodecs|shlwapi|uxtheme|api-ms-win-[a-z0-9-]+)\.dll$'
+system_dlls='^(kernel32|user32|gdi32|winmm|comdlg32|comctl32|shell32|ole32|oleaut32|oleacc|advapi32|opengl32|glu32|msvcrt|windowscodecs|shlwapi|uxtheme|api-ms-win-[a-z0-9-]+)\.dll$'
 status=0
 unpacked=$(mktemp -d)
 trap 'rm -rf "$unpacked"' EXIT

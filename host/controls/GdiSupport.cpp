@@ -42,10 +42,12 @@ std::string WideToUtf8(std::wstring_view text)
     return narrow;
 }
 
-UniqueFont CreateFontFor(const FontInfo& font)
+UniqueFont CreateFontFor(const FontInfo& font, int dotsPerInch)
 {
-    win32::WindowDc screen(nullptr);
-    const int dotsPerInch = screen ? GetDeviceCaps(screen.get(), LOGPIXELSY) : 96;
+    if (dotsPerInch <= 0) {
+        win32::WindowDc screen(nullptr);
+        dotsPerInch = screen ? GetDeviceCaps(screen.get(), LOGPIXELSY) : 96;
+    }
     LOGFONTW description{};
     description.lfHeight = -static_cast<LONG>(std::lround(font.points * dotsPerInch / 72.0));
     description.lfWeight = font.weight;

@@ -31,8 +31,8 @@ int ClientPixels(int pixels);
 std::wstring Utf8ToWide(std::string_view text);
 std::string WideToUtf8(std::wstring_view text);
 
-// A GDI font for a stored font description, scaled for the screen.
-UniqueFont CreateFontFor(const FontInfo& font);
+// A GDI font for a stored font description, scaled for `dotsPerInch` (0: the screen's).
+UniqueFont CreateFontFor(const FontInfo& font, int dotsPerInch = 0);
 
 // A copy of a picture of `frames` equal frames stacked one below the other, each frame drawn
 // at `width` x `height` (smoothed when it grows or shrinks). Nothing on failure.

@@ -1,5 +1,6 @@
 #include "host/controls/XpButton.h"
 
+#include <oleacc.h>
 #include <windowsx.h>
 
 #include <algorithm>
@@ -98,7 +99,7 @@ HWND FormOf(HWND control)
 
 XpButton::XpButton()
     : colours_(InitColours()), backColour_(GetSysColor(COLOR_BTNFACE)), font_(InitialButtonFont()),
-      fontHandle_(CreateFontFor(font_))
+      fontHandle_(CreateFontFor(font_, dotsPerInch_))
 {
 }
 
@@ -116,7 +117,25 @@ bool XpButton::Create(HWND parent, int x, int y, int width, int height, std::wst
         return false;
     }
     SetWindowLongPtrW(hwnd(), GWLP_ID, id);
+    DescribeToScreenReaders();
     return true;
+}
+
+void XpButton::DescribeToScreenReaders()
+{
+    SetAccessible(
+        [this] {
+            win32::AccessibleFacts facts{ROLE_SYSTEM_PUSHBUTTON, accessibleName_, L"", L"押す", STATE_SYSTEM_FOCUSABLE};
+            if (facts.name.empty()) {
+                // The caption as it reads: "&&" is one ampersand, a single one marks the access key.
+                for (std::size_t i = 0; i < caption_.size(); ++i) {
+                    if (caption_[i] == L'&' && ++i == caption_.size()) break;
+                    facts.name += caption_[i];
+                }
+            }
+            return facts;
+        },
+        [window = hwnd()] { PostMessageW(window, BM_CLICK, 0, 0); });
 }
 
 void XpButton::InitProperties()
@@ -196,10 +215,18 @@ void XpButton::SetFont(const FontInfo& font)
 {
     font_ = font;
     // What a change of the font object does.
-    UniqueFont handle = CreateFontFor(font_);
+    UniqueFont handle = CreateFontFor(font_, dotsPerInch_);
     if (handle) fontHandle_ = std::move(handle);
     Run(behaviour_.Redraw());
     PropertyChanged("Font");
+}
+
+void XpButton::SetDotsPerInch(int dotsPerInch)
+{
+    dotsPerInch_ = dotsPerInch;
+    UniqueFont handle = CreateFontFor(font_, dotsPerInch_);
+    if (handle) fontHandle_ = std::move(handle);
+    Run(behaviour_.Redraw());
 }
 
 void XpButton::SetForeColor(COLORREF colour)
@@ -323,11 +350,17 @@ void XpButton::DrawFace(Face face)
     if (region && SetWindowRgn(hwnd(), region.get(), TRUE)) region.release();  // the window owns it now
     PaintButtonCaption(dc, width, height, caption_, fontHandle_.get(),
                        behaviour_.Enabled() ? foreColor_ : ToColorRef(kDisabledCaption));
-    if (behaviour_.Focused() && behaviour_.FocusRect() &&
+    if (behaviour_.Focused() && behaviour_.FocusRect() && !FocusCueHidden() &&
         (face == Face::Focused || face == Face::Hot || face == Face::Pressed)) {
         PaintFocusRectangle(dc, width, height);
     }
     InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
+// The system hides focus cues until the keyboard is used, where the user asks for that.
+bool XpButton::FocusCueHidden() const
+{
+    return (SendMessageW(hwnd(), WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) != 0;
 }
 
 void XpButton::MoveFocus(bool previous)
@@ -435,6 +468,11 @@ LRESULT XpButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return DialogCodeFor(reinterpret_cast<const MSG*>(lParam));
     case WM_SETFOCUS:
         Run(behaviour_.GotFocus());
+        Announce(EVENT_OBJECT_FOCUS);
+        return 0;
+    case WM_UPDATEUISTATE:  // the keyboard cues were shown or hidden
+        DefWindowProcW(hwnd(), message, wParam, lParam);
+        Run(behaviour_.Redraw());
         return 0;
     case WM_KILLFOCUS:
         Run(behaviour_.LostFocus());

@@ -48,6 +48,10 @@ public:
     void SetEnabled(bool enabled);
     const FontInfo& Font() const { return font_; }
     void SetFont(const FontInfo& font);
+    // The display scale its font is made for; 0 (the start) takes the screen's.
+    void SetDotsPerInch(int dotsPerInch);
+    // What a screen reader calls the button; its caption unless set.
+    void SetAccessibleName(std::wstring name) { accessibleName_ = std::move(name); }
     COLORREF ForeColor() const { return foreColor_; }
     void SetForeColor(COLORREF colour);
     bool FocusRect() const { return behaviour_.FocusRect(); }
@@ -88,6 +92,8 @@ private:
     // Carries out a behaviour's answer; stops if the button is destroyed on the way.
     void Run(const ButtonActions& actions);
     void DrawFace(Face face);
+    bool FocusCueHidden() const;
+    void DescribeToScreenReaders();
     void MoveFocus(bool previous);
     bool ProcessPendingEvents();
     void PropertyChanged(std::string_view key);
@@ -105,7 +111,9 @@ private:
     COLORREF foreColor_ = 0;
     COLORREF backColour_;
     FontInfo font_;
+    int dotsPerInch_ = 0;
     UniqueFont fontHandle_;
+    std::wstring accessibleName_;
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
 

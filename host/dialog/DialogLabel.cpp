@@ -34,6 +34,12 @@ void DialogLabel::SetText(std::wstring text)
     InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
+void DialogLabel::SetTabStop(bool tabStop)
+{
+    const LONG_PTR style = GetWindowLongPtrW(hwnd(), GWL_STYLE);
+    SetWindowLongPtrW(hwnd(), GWL_STYLE, tabStop ? style | WS_TABSTOP : style & ~LONG_PTR(WS_TABSTOP));
+}
+
 void DialogLabel::SetPicture(HBITMAP picture)
 {
     picture_ = picture;
@@ -56,9 +62,43 @@ LRESULT DialogLabel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             handler();
         }
         return 0;
+    case WM_GETDLGCODE:
+        // An option's label takes the arrows from the dialog manager, as option buttons do.
+        return onArrowKey ? DLGC_WANTARROWS | DLGC_RADIOBUTTON : DLGC_STATIC;
+    case WM_KEYDOWN:
+        return OnKeyDown(wParam, lParam);
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+        InvalidateRect(hwnd(), nullptr, FALSE);
+        if (message == WM_SETFOCUS) Announce(EVENT_OBJECT_FOCUS);
+        return 0;
+    case WM_UPDATEUISTATE:  // the keyboard cues were shown or hidden
+        DefWindowProcW(hwnd(), message, wParam, lParam);
+        InvalidateRect(hwnd(), nullptr, FALSE);
+        return 0;
     default:
         return Window::HandleMessage(message, wParam, lParam);
     }
+}
+
+LRESULT DialogLabel::OnKeyDown(WPARAM key, LPARAM flags)
+{
+    const bool repeated = (flags & (1 << 30)) != 0;
+    const int step = key == VK_UP || key == VK_LEFT ? -1 : key == VK_DOWN || key == VK_RIGHT ? 1 : 0;
+    const bool space = key == VK_SPACE && !repeated && onSpaceKey;
+    if ((step == 0 || !onArrowKey) && !space) return DefWindowProcW(hwnd(), WM_KEYDOWN, key, flags);
+    // The keyboard is in use: the dialog shows its focus cues from now on.
+    SendMessageW(GetAncestor(hwnd(), GA_ROOT), WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+    const auto handler = onArrowKey;
+    const auto choose = onSpaceKey;
+    if (space) choose();
+    else handler(step);
+    return 0;
+}
+
+bool DialogLabel::ShowsFocusCue() const
+{
+    return GetFocus() == hwnd() && !(SendMessageW(hwnd(), WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS);
 }
 
 void DialogLabel::PaintBackdrop(HDC dc, const RECT& client)
@@ -114,6 +154,10 @@ void DialogLabel::Paint()
         UINT format = DT_NOPREFIX | (look_.centred ? DT_CENTER : DT_LEFT);
         format |= look_.border ? DT_WORDBREAK | DT_EDITCONTROL : DT_SINGLELINE;
         DrawTextW(dc.get(), text_.c_str(), static_cast<int>(text_.size()), &text, format);
+    }
+    if (ShowsFocusCue()) {
+        SetTextColor(dc.get(), RGB(0, 0, 0));  // the dotted line takes the text colour
+        DrawFocusRect(dc.get(), &client);
     }
     BitBlt(paint.dc(), 0, 0, client.right, client.bottom, dc.get(), 0, 0, SRCCOPY);
 }

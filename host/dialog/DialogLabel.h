@@ -1,7 +1,9 @@
 #pragma once
 // The dialog's labels and images: a text or a small picture on a backdrop, drawn by hand so
 // it shows the frame panel's face (or the dialog's colour) through its transparent parts.
-// It takes no keyboard focus; mouse buttons pressed on it are reported.
+// Mouse buttons pressed on it are reported. A label that stands for an option takes the
+// keyboard focus as an option button does: the arrow keys and Space are reported, and it shows
+// a focus cue while the system shows keyboard cues.
 
 #include <windows.h>
 
@@ -35,11 +37,20 @@ public:
 
     std::function<void()> onMouseDown;
 
+    // Makes it an option's label: focusable, told the arrow keys (-1 up or left, +1 down or
+    // right) and Space.
+    std::function<void(int step)> onArrowKey;
+    std::function<void()> onSpaceKey;
+    // Whether Tab stops here.
+    void SetTabStop(bool tabStop);
+
 private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void Paint();
     int TextWidth() const;
     void PaintBackdrop(HDC dc, const RECT& client);
+    LRESULT OnKeyDown(WPARAM key, LPARAM flags);
+    bool ShowsFocusCue() const;
 
     std::wstring text_;
     LabelLook look_;

@@ -1,5 +1,8 @@
 #include "host/dialog/SettingsDialog.h"
 
+#include <oleacc.h>
+#include <windowsx.h>
+
 #include <string>
 
 #include "common/contract/ProgramContract.h"
@@ -8,6 +11,7 @@
 #include "host/settings/Program.h"
 #include "host/settings/SettingsFile.h"
 #include "host/settings/SettingsLoader.h"
+#include "host/win32/Dpi.h"
 
 namespace wavorin::dialog {
 namespace {
@@ -27,6 +31,28 @@ constexpr wchar_t kCredit[] = L"Wavorin Ver1.00  © Wavorin";
 constexpr int kBannerFrameWidth = 120;
 constexpr int kOptionGlyphSide = 12;
 
+#ifndef WM_DPICHANGED
+#define WM_DPICHANGED 0x02E0
+#endif
+
+// The options from the top row down, as the arrow keys step through them.
+constexpr MusicSource kOptionsTopDown[] = {MusicSource::AudioCd, MusicSource::None, MusicSource::File};
+
+// What the dialog tells screen readers beyond its captions.
+constexpr wchar_t kChooseFileName[] = L"音楽ﾌｧｲﾙを選ぶ";
+constexpr wchar_t kFileNameName[] = L"音楽ﾌｧｲﾙ";
+constexpr wchar_t kBannerName[] = L"Wavorin ﾎｰﾑﾍﾟｰｼﾞ";
+constexpr wchar_t kChooseAction[] = L"選択";
+constexpr wchar_t kOpenAction[] = L"開く";
+
+win32::AccessibleFacts Named(long role, std::wstring name)
+{
+    win32::AccessibleFacts facts;
+    facts.role = role;
+    facts.name = std::move(name);
+    return facts;
+}
+
 RECT PointRect(POINT point)
 {
     return RECT{point.x, point.y, point.x, point.y};
@@ -44,14 +70,15 @@ bool CanTakeFocus(HWND window, HWND dialog)
 
 }  // namespace
 
-SettingsDialog::SettingsDialog(settings::MusicSettings settings, int dotsPerInch)
-    : settings_(std::move(settings)), dotsPerInch_(dotsPerInch)
+SettingsDialog::SettingsDialog(settings::MusicSettings settings, int dotsPerInch, HWND caller)
+    : settings_(std::move(settings)), dotsPerInch_(dotsPerInch), caller_(IsWindow(caller) ? caller : nullptr)
 {
 }
 
 SettingsDialog::~SettingsDialog()
 {
     if (hwnd()) KillTimer(hwnd(), kBannerTimer);
+    ReleaseCaller();
 }
 
 int SettingsDialog::Scaled(int pixels) const
@@ -61,27 +88,30 @@ int SettingsDialog::Scaled(int pixels) const
 
 bool SettingsDialog::Create()
 {
-    if (dotsPerInch_ <= 0) {
-        win32::WindowDc screen(nullptr);
-        dotsPerInch_ = screen ? GetDeviceCaps(screen.get(), LOGPIXELSY) : 96;
-    }
+    // It opens centred on the primary monitor, at that monitor's scale.
+    if (dotsPerInch_ <= 0) dotsPerInch_ = win32::MonitorDotsPerInch(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY));
     background_.reset(CreateSolidBrush(kDialogBackground));
     LoadPictures();
 
     // A fixed single border with the close box only: the user cannot resize it.
     const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-    RECT frame{0, 0, Scaled(kClientWidth), Scaled(kClientHeight)};
-    AdjustWindowRectEx(&frame, style, FALSE, 0);
     const win32::WindowClass windowClass{kSettingsDialogClass, 0, background_.get()};
-    if (!Window::Create(windowClass, kSettingsDialogTitle, style, 0, 0, 0, frame.right - frame.left,
-                        frame.bottom - frame.top, nullptr)) {
-        return false;
-    }
+    if (!Window::Create(windowClass, kSettingsDialogTitle, style, 0, 0, 0, 0, 0, caller_)) return false;
+    // The frame as the system draws it for this window, around the client area of our scale.
+    const RECT frame = win32::FrameAround(Scaled(kClientWidth), Scaled(kClientHeight), style, 0,
+                                          win32::WindowDotsPerInch(hwnd()));
+    SetWindowPos(hwnd(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // Modal to the caller, as the system's own dialogs are to their owners.
+    if (caller_) callerDisabled_ = EnableWindow(caller_, FALSE) == FALSE;
     if (icon_) {
         SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
         SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
     }
     CreateControls();
+    // Focus cues show as a system dialog shows them: from the start when the keyboard opened
+    // it (or the user asked for them always), else once the keyboard is used.
+    SendMessageW(hwnd(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_INITIALIZE, 0), 0);
     SetTimer(hwnd(), kBannerTimer, kBannerInterval, nullptr);
     OpeningSteps();
     keys_.Attach(hwnd());
@@ -114,7 +144,7 @@ void SettingsDialog::LoadPictures()
     if (!bannerCursor_) bannerCursor_ = LoadCursorW(nullptr, IDC_HAND);
 
     fontFace_ = controls::WideToUtf8(DialogFontFace());
-    font_ = controls::CreateFontFor(controls::FontInfo{fontFace_, 9.75, FW_NORMAL, SHIFTJIS_CHARSET, 0});
+    font_ = controls::CreateFontFor(controls::FontInfo{fontFace_, 9.75, FW_NORMAL, SHIFTJIS_CHARSET, 0}, dotsPerInch_);
 }
 
 std::unique_ptr<controls::XpButton> SettingsDialog::MakeButton(HWND parent, int x, int y, int width, int height,
@@ -122,6 +152,7 @@ std::unique_ptr<controls::XpButton> SettingsDialog::MakeButton(HWND parent, int 
 {
     auto button = std::make_unique<controls::XpButton>();
     button->Create(parent, Scaled(x), Scaled(y), Scaled(width), Scaled(height), name);
+    button->SetDotsPerInch(dotsPerInch_);
     // Properties are read before the dialog shows, so hover and activation work from the start.
     const std::string text = std::string("Caption = \"") + caption + "\"\nFont = {\"" + fontFace_ +
                              "\", 9.75, 400, 128, 0}\n";
@@ -152,6 +183,51 @@ void SettingsDialog::CreateControls()
     plain.colour = kDialogBackground;
     credit_ = std::make_unique<DialogLabel>();
     credit_->Create(hwnd(), Scaled(172), Scaled(232), Scaled(165), Scaled(13), kCredit, plain);
+    DescribeToScreenReaders();
+}
+
+void SettingsDialog::DescribeToScreenReaders()
+{
+    using win32::AccessibleFacts;
+    SetAccessible([] { return Named(ROLE_SYSTEM_DIALOG, kSettingsDialogTitle); });
+    panel_->SetAccessible([this] { return Named(ROLE_SYSTEM_GROUPING, title_->Text()); });
+    for (DialogLabel* label : {title_.get(), repeatLabel_.get(), credit_.get()}) {
+        label->SetAccessible([label] { return Named(ROLE_SYSTEM_STATICTEXT, label->Text()); });
+    }
+    for (int option = 0; option < 3; ++option) {
+        const auto source = static_cast<MusicSource>(option);
+        // The glyph and the caption are one option button: both answer as it.
+        for (const bool caption : {false, true}) {
+            auto& part = caption ? optionLabels_[option] : optionGlyphBoxes_[option];
+            part->SetAccessible(
+                [this, option, caption] {
+                    const bool chosen = SelectedOption() == option;
+                    return AccessibleFacts{ROLE_SYSTEM_RADIOBUTTON, optionLabels_[option]->Text(), L"", kChooseAction,
+                                           (chosen ? STATE_SYSTEM_CHECKED : 0) | (caption ? STATE_SYSTEM_FOCUSABLE : 0)};
+                },
+                [this, source] { ChooseSource(source, true); });
+        }
+    }
+    fileName_->SetAccessible([this] {
+        return AccessibleFacts{ROLE_SYSTEM_TEXT, kFileNameName, fileName_->Text(), L"", STATE_SYSTEM_READONLY};
+    });
+    chooseFileButton_->SetAccessibleName(kChooseFileName);
+    for (auto& banner : banners_) {
+        banner->SetAccessible([] { return AccessibleFacts{ROLE_SYSTEM_LINK, kBannerName, kHomePage, kOpenAction, STATE_SYSTEM_LINKED}; },
+                              [this] { OpenHomePage(hwnd()); });
+    }
+    // The repeat box is a system combo box: it and its edit answer by the label beside them.
+    const std::wstring repeatName = repeatLabel_->Text();
+    COMBOBOXINFO parts{};
+    parts.cbSize = sizeof parts;
+    if (repeatBox_ && GetComboBoxInfo(repeatBox_, &parts)) {
+        repeatBoxAnswer_ = std::make_unique<win32::AccessibleSubclass>(repeatBox_, [this, repeatName] {
+            return AccessibleFacts{ROLE_SYSTEM_COMBOBOX, repeatName, RepeatText(), L"", STATE_SYSTEM_FOCUSABLE};
+        });
+        repeatEditAnswer_ = std::make_unique<win32::AccessibleSubclass>(parts.hwndItem, [this, repeatName] {
+            return AccessibleFacts{ROLE_SYSTEM_TEXT, repeatName, RepeatText(), L"", STATE_SYSTEM_FOCUSABLE};
+        });
+    }
 }
 
 void SettingsDialog::CreateMusicControls(HWND panel)
@@ -180,11 +256,13 @@ void SettingsDialog::CreateMusicControls(HWND panel)
         const auto& row = kRows[option];
         optionGlyphBoxes_[option] = std::make_unique<DialogLabel>();
         optionGlyphBoxes_[option]->Create(panel, Scaled(28), Scaled(row.top), Scaled(13), Scaled(13), L"", onPanel);
-        optionGlyphBoxes_[option]->onMouseDown = [this, source] { ChooseSource(source); };
+        optionGlyphBoxes_[option]->onMouseDown = [this, source] { ChooseSource(source, true); };
         optionLabels_[option] = std::make_unique<DialogLabel>();
         optionLabels_[option]->Create(panel, Scaled(44), Scaled(row.top), Scaled(row.labelWidth), Scaled(13), row.text,
                                       onPanel);
-        optionLabels_[option]->onMouseDown = [this, source] { ChooseSource(source); };
+        optionLabels_[option]->onMouseDown = [this, source] { ChooseSource(source, true); };
+        optionLabels_[option]->onArrowKey = [this, option](int step) { OnOptionArrow(option, step); };
+        optionLabels_[option]->onSpaceKey = [this, source] { ChooseSource(source, true); };
     }
 
     // The edit part scrolls, so a text longer than the narrow box can still be typed.
@@ -220,6 +298,20 @@ void SettingsDialog::OpeningSteps()
         SetWindowPos(hwnd(), nullptr, place.left, place.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
 
+    ShowSettings();
+
+    POINT pointer{};
+    const BOOL read = GetCursorPos(&pointer);
+    zoomPoint_ = read ? POINT{ZoomCoordinate(pointer.x), ZoomCoordinate(pointer.y)} : POINT{0, 0};
+
+    RECT to{};
+    if (GetWindowRect(hwnd(), &to)) Zoom(PointRect(zoomPoint_), to);
+    SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+}
+
+// The settings as loaded, in the controls.
+void SettingsDialog::ShowSettings()
+{
     if (repeatBox_) EnableWindow(repeatBox_, FALSE);
     ChooseSource(settings_.source);  // glyphs and enabling; the source stays as loaded
 
@@ -231,28 +323,38 @@ void SettingsDialog::OpeningSteps()
         }
     }
     fileName_->SetText(settings_.file);
-
-    POINT pointer{};
-    const BOOL read = GetCursorPos(&pointer);
-    zoomPoint_ = read ? POINT{ZoomCoordinate(pointer.x), ZoomCoordinate(pointer.y)} : POINT{0, 0};
-
-    RECT to{};
-    if (GetWindowRect(hwnd(), &to)) Zoom(PointRect(zoomPoint_), to);
-    SetCursor(LoadCursorW(nullptr, IDC_ARROW));
 }
 
-void SettingsDialog::ChooseSource(MusicSource source)
+void SettingsDialog::ChooseSource(MusicSource source, bool byUser)
 {
     settings_.source = source;
     const SourceControls controls = ControlsFor(source);
+    const std::optional<int> before = SelectedOption();
     for (int option = 0; option < 3; ++option) {
         const bool selected = controls.selectedOption == option;
         optionGlyphBoxes_[option]->SetPicture(optionGlyphs_[selected ? 1 : 0].get());
+        // Tab stops at the chosen option, or at the top one while none is chosen.
+        const bool tabStop = controls.selectedOption ? selected : static_cast<MusicSource>(option) == kOptionsTopDown[0];
+        optionLabels_[option]->SetTabStop(tabStop);
+        if ((before == option) != selected) {
+            optionGlyphBoxes_[option]->Announce(EVENT_OBJECT_STATECHANGE);
+            optionLabels_[option]->Announce(EVENT_OBJECT_STATECHANGE);
+        }
     }
     if (repeatBox_) EnableWindow(repeatBox_, controls.repeatEnabled);
     chooseFileButton_->SetEnabled(controls.fileEnabled);
+    // As with an option button, the choice takes the keyboard along.
+    if (byUser && controls.selectedOption) SetFocus(optionLabels_[*controls.selectedOption]->hwnd());
     // A control that was just disabled loses the focus; the keyboard must not lose the dialog.
     if (GetActiveWindow() == hwnd() && !FocusIsOnAControl()) RestoreFocus();
+}
+
+// Up and left choose the option above, down and right the one below, round at the ends.
+void SettingsDialog::OnOptionArrow(int option, int step)
+{
+    int row = 0;
+    while (static_cast<int>(kOptionsTopDown[row]) != option) ++row;
+    ChooseSource(kOptionsTopDown[(row + step + 3) % 3], true);
 }
 
 bool SettingsDialog::FocusIsOnAControl() const
@@ -368,7 +470,83 @@ void SettingsDialog::Close()
     // Shrinks back into where the pointer was when the dialog opened.
     RECT window{};
     if (GetWindowRect(hwnd(), &window)) Zoom(window, PointRect(zoomPoint_));
+    // The caller takes input again before the dialog goes, so the system activates it.
+    ReleaseCaller();
     DestroyWindow(hwnd());
+}
+
+void SettingsDialog::ReleaseCaller()
+{
+    if (!callerDisabled_) return;
+    callerDisabled_ = false;
+    if (IsWindow(caller_)) EnableWindow(caller_, TRUE);
+}
+
+// The controls that take the keyboard, in a fixed order that survives their rebuilding.
+std::vector<HWND> SettingsDialog::FocusOrder() const
+{
+    std::vector<HWND> order;
+    for (const auto& label : optionLabels_) order.push_back(label->hwnd());
+    order.insert(order.end(), {repeatBox_, chooseFileButton_->hwnd(), saveButton_->hwnd(), cancelButton_->hwnd()});
+    return order;
+}
+
+void SettingsDialog::OnDpiChanged(int dotsPerInch, const RECT& suggested)
+{
+    SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    if (dotsPerInch <= 0 || dotsPerInch == dotsPerInch_) return;
+    dotsPerInch_ = dotsPerInch;
+    RebuildControls();
+}
+
+// Lays the controls out anew, as if the dialog had opened at the current scale, keeping what
+// the user has done so far: the choices, the typed track, the banner and the focus.
+void SettingsDialog::RebuildControls()
+{
+    const std::wstring repeatText = RepeatText();
+    const int frames[2] = {banners_[0]->Frame(), banners_[1]->Frame()};
+    auto indexOf = [](const std::vector<HWND>& order, HWND window) {
+        for (std::size_t i = 0; i < order.size(); ++i) {
+            if (window && (order[i] == window || IsChild(order[i], window))) return static_cast<int>(i);
+        }
+        return -1;
+    };
+    std::vector<HWND> order = FocusOrder();
+    const int focused = indexOf(order, GetFocus());
+    const int remembered = indexOf(order, lastFocus_);
+
+    SetWindowRedraw(hwnd(), FALSE);
+    DestroyControls();
+    LoadPictures();
+    CreateControls();
+    ShowSettings();
+    if (repeatBox_) SetWindowTextW(repeatBox_, repeatText.c_str());
+    for (int box = 0; box < 2; ++box) banners_[box]->ShowFrame(frames[box]);
+    order = FocusOrder();
+    lastFocus_ = remembered >= 0 ? order[static_cast<std::size_t>(remembered)] : nullptr;
+    if (focused >= 0) SetFocus(order[static_cast<std::size_t>(focused)]);
+    SetWindowRedraw(hwnd(), TRUE);
+    RedrawWindow(hwnd(), nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
+void SettingsDialog::DestroyControls()
+{
+    repeatEditAnswer_.reset();
+    repeatBoxAnswer_.reset();
+    for (auto& banner : banners_) banner.reset();
+    saveButton_.reset();
+    cancelButton_.reset();
+    credit_.reset();
+    chooseFileButton_.reset();
+    fileName_.reset();
+    repeatLabel_.reset();
+    for (auto& label : optionLabels_) label.reset();
+    for (auto& glyph : optionGlyphBoxes_) glyph.reset();
+    title_.reset();
+    panel_.reset();  // and the repeat box with it
+    repeatBox_ = nullptr;
+    lastFocus_ = nullptr;
 }
 
 LRESULT SettingsDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -398,8 +576,13 @@ LRESULT SettingsDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
             return 0;
         }
         break;
+    case WM_DPICHANGED:
+        OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        return 0;
     case WM_DESTROY:
         win32::DialogKeys::Detach(hwnd());
+        ReleaseCaller();
+        if (caller_ && IsWindow(caller_)) SetForegroundWindow(caller_);
         PostQuitMessage(0);
         return 0;
     default:

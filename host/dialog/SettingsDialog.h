@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "host/controls/FramePanel.h"
 #include "host/controls/GdiSupport.h"
@@ -18,6 +19,7 @@
 #include "host/dialog/DialogPlatform.h"
 #include "host/dialog/DialogRules.h"
 #include "host/settings/MusicSettings.h"
+#include "host/win32/Accessible.h"
 #include "host/win32/DialogKeys.h"
 #include "host/win32/Handles.h"
 #include "host/win32/Window.h"
@@ -31,8 +33,10 @@ inline constexpr COLORREF kDialogBackground = RGB(224, 224, 224);
 
 class SettingsDialog final : public win32::Window {
 public:
-    // `dotsPerInch` is the display scale to lay out for; 0 takes the screen's.
-    explicit SettingsDialog(settings::MusicSettings settings, int dotsPerInch = 0);
+    // `dotsPerInch` is the display scale to lay out for; 0 takes that of the monitor it opens
+    // on. A `caller` (the window that asked for the settings) owns the dialog and takes no
+    // input until it closes.
+    explicit SettingsDialog(settings::MusicSettings settings, int dotsPerInch = 0, HWND caller = nullptr);
     ~SettingsDialog() override;
 
     // Builds the window and its controls, runs the opening steps and the opening zoom, and
@@ -46,7 +50,8 @@ public:
 
     // What the user sees and what the dialog holds, for the tests that drive it.
     const settings::MusicSettings& Settings() const { return settings_; }
-    void ChooseSource(settings::MusicSource source);
+    // The user's choice (by mouse, keyboard or screen reader) takes the keyboard focus too.
+    void ChooseSource(settings::MusicSource source, bool byUser = false);
     void ChooseFile();  // what the choose-file button does
     bool RepeatEnabled() const;
     bool FileEnabled() const;
@@ -55,6 +60,7 @@ public:
     int RepeatListCount() const;
     std::wstring FileText() const;
     int BannerFrame(int box) const { return banners_[box]->Frame(); }
+    int DotsPerInch() const { return dotsPerInch_; }
 
 private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -65,6 +71,14 @@ private:
     std::unique_ptr<controls::XpButton> MakeButton(HWND parent, int x, int y, int width, int height,
                                                    const wchar_t* name, const char* caption);
     void OpeningSteps();
+    void ShowSettings();
+    void OnOptionArrow(int option, int step);
+    void DescribeToScreenReaders();
+    void OnDpiChanged(int dotsPerInch, const RECT& suggested);
+    void RebuildControls();
+    void DestroyControls();
+    std::vector<HWND> FocusOrder() const;
+    void ReleaseCaller();
     void Save();
     void AdvanceBanner();
     void Close();
@@ -73,12 +87,15 @@ private:
     void RestoreFocus();
     bool FocusIsOnAControl() const;
 
+    win32::ComApartment com_;  // first made, last gone: screen readers reach the controls through it
     settings::MusicSettings settings_;
     BannerAnimation banner_;
     POINT zoomPoint_{0, 0};
     int dotsPerInch_ = 0;
     bool closing_ = false;
     HWND lastFocus_ = nullptr;  // the control that had the focus when the dialog was last active
+    HWND caller_ = nullptr;
+    bool callerDisabled_ = false;
     win32::DialogKeys keys_;
 
     win32::UniqueBrush background_;
@@ -97,6 +114,7 @@ private:
     std::unique_ptr<DialogLabel> fileName_;
     std::unique_ptr<DialogLabel> credit_;
     HWND repeatBox_ = nullptr;  // the CD track combo box, a child of the panel
+    std::unique_ptr<win32::AccessibleSubclass> repeatBoxAnswer_, repeatEditAnswer_;
     std::unique_ptr<controls::XpButton> chooseFileButton_;
     std::unique_ptr<controls::XpButton> saveButton_;
     std::unique_ptr<controls::XpButton> cancelButton_;

@@ -34,4 +34,11 @@ inline std::intptr_t PreviewParentOf(std::wstring_view commandLine)
     return PreviewParentAs<std::intptr_t>(commandLine);
 }
 
+// The window that asks for the settings ("/c:1234", as the system's Screen Saver Settings
+// starts the host), read by the same rule; 0 for none.
+inline std::intptr_t CallerWindowOf(std::wstring_view commandLine)
+{
+    return PreviewParentAs<std::intptr_t>(commandLine);
+}
+
 }  // namespace wavorin::startup

@@ -51,8 +51,10 @@ std::unique_ptr<win32::Window> StartHost(std::wstring_view commandLine)
 
     if (mode == StartMode::Other) return nullptr;
     if (mode == StartMode::Settings) {
-        // Shown on its own; the program ends when it closes.
-        auto dialog = std::make_unique<dialog::SettingsDialog>(std::move(settings));
+        // Modal to the window that asked for it, if that still exists; the program ends when
+        // it closes.
+        const HWND caller = reinterpret_cast<HWND>(CallerWindowOf(commandLine));
+        auto dialog = std::make_unique<dialog::SettingsDialog>(std::move(settings), 0, caller);
         if (!dialog->Create()) return nullptr;
         return dialog;
     }

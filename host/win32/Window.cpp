@@ -28,8 +28,21 @@ bool Window::Create(const WindowClass& windowClass, const wchar_t* title, DWORD 
                            this) != nullptr;
 }
 
+void Window::SetAccessible(AccessibleAnswer::Describe describe, AccessibleAnswer::Act act)
+{
+    accessible_ = std::make_unique<AccessibleAnswer>(hwnd_, std::move(describe), std::move(act));
+}
+
+void Window::Announce(DWORD event) const
+{
+    if (accessible_) accessible_->Announce(event);
+}
+
 LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (message == WM_GETOBJECT && accessible_) {
+        if (const auto answer = accessible_->Answer(wParam, lParam)) return *answer;
+    }
     return DefWindowProcW(hwnd_, message, wParam, lParam);
 }
 

@@ -4,6 +4,10 @@
 
 #include <windows.h>
 
+#include <memory>
+
+#include "host/win32/Accessible.h"
+
 namespace wavorin::win32 {
 
 struct WindowClass {
@@ -22,6 +26,11 @@ public:
 
     HWND hwnd() const { return hwnd_; }
 
+    // What the window tells a screen reader from now on (its answer to WM_GETOBJECT).
+    void SetAccessible(AccessibleAnswer::Describe describe, AccessibleAnswer::Act act = {});
+    // Tells screen readers that the window's state, value or name changed (an EVENT_OBJECT_ value).
+    void Announce(DWORD event) const;
+
 protected:
     bool Create(const WindowClass& windowClass, const wchar_t* title, DWORD style, DWORD exStyle, int x, int y,
                 int width, int height, HWND parent);
@@ -31,6 +40,7 @@ protected:
 private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     HWND hwnd_ = nullptr;
+    std::unique_ptr<AccessibleAnswer> accessible_;
 };
 
 }  // namespace wavorin::win32
