@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The settings dialog driven from the Linux side: the keyboard alone, a file picked in the
-# real chooser, what "設定" stores and what "ｷｬﾝｾﾙ", Esc and Alt+F4 leave alone. Each step
-# waits for what it needs (focus, text typed), read back by dialog_probe.exe.
+# real chooser, what "設定" stores and what "ｷｬﾝｾﾙ", Esc and Alt+F4 leave alone, what a screen
+# reader reads, and the dialog modal to the window that asked for it. Each step waits for what
+# it needs (focus, text typed), read back by dialog_probe.exe.
 # Usage: settings_dialog_test.sh BUILD_DIR SCRATCH_DIR
 set -euo pipefail
 . "$(dirname "$0")/../shell_test_setup.sh"
@@ -17,8 +18,9 @@ reads() { [ "$(probe "$1")" = "$2" ]; }
 expect() { wait_until 100 reads "$1" "$2" || { fail "$1 is '$(probe "$1")', expected '$2'"; return 1; }; }
 on_a_control() { case $(probe focus) in '' | none | dialog) false ;; esac; }
 
+# open_dialog [SWITCH]: /c unless told.
 open_dialog() {
-  start 'C:\wavorin_e2e\dialog\Wavorin.scr' /c
+  start 'C:\wavorin_e2e\dialog\Wavorin.scr' "${1:-/c}"
   dialog=$(wait_until 300 window_named '^■Wavorin■$') || { fail "no settings dialog"; return 1; }
   eval "$(xdotool getwindowgeometry --shell "$dialog")"
   wait_until 100 on_a_control || { fail "no control has the focus"; return 1; }
@@ -32,10 +34,13 @@ closed() {
   wait_until 100 gone "$host" || { fail "$1: the dialog did not close"; stop "$host"; }
   wait "$host" || fail "$1: exit code $?"
 }
-# save WHAT KEY: Tab from the focused control reaches "設定", KEY (Space or Enter) there saves
-# and closes.
+# save WHAT KEY: Tab from the focused control reaches "設定" within four steps, KEY (Space or
+# Enter) there saves and closes.
 save() {
-  keys key Tab
+  for _ in 1 2 3 4; do
+    keys key Tab
+    reads focus 設定 && break
+  done
   expect focus 設定
   keys key "$2"
   closed "$1"
@@ -43,8 +48,8 @@ save() {
 
 settings 1 0 '' >"$ini"
 open_dialog
-expect focus repeat
-for step in Tab:設定 Tab:ｷｬﾝｾﾙ Tab:repeat shift+Tab:ｷｬﾝｾﾙ shift+Tab:設定 shift+Tab:repeat; do
+expect focus 音楽CD
+for step in Tab:repeat Tab:設定 Tab:ｷｬﾝｾﾙ Tab:音楽CD shift+Tab:ｷｬﾝｾﾙ shift+Tab:設定 shift+Tab:repeat; do
   keys key "${step%%:*}"
   expect focus "${step#*:}"
 done
@@ -88,6 +93,77 @@ for leave in 'click 316 208' 'keys key Escape' 'keys key alt+F4'; do
   closed "$leave"
   stored "$leave" 2 3 'C:\wavorin_e2e\dialog\tone.mp3'
 done
+
+# The music source by the keyboard alone, from each stored source (5 shows none chosen): Tab
+# stops at the chosen option (else the top one), the arrows move the choice round the three
+# rows, Space chooses. STORED:FOCUS:KEY>FOCUS...:SAVED
+for case in '1:音楽CD:Down>なし Down>MP3、WAV Down>音楽CD Up>MP3、WAV:2' '0:なし:Left>音楽CD:1' \
+  '2:MP3、WAV:Right>音楽CD Right>なし:0' '5:音楽CD:space>音楽CD:1'; do
+  IFS=: read -r kind focus steps saved <<<"$case"
+  settings "$kind" 0 'C:\wavorin_e2e\dialog\tone.mp3' >"$ini"
+  open_dialog
+  expect focus "$focus"
+  keys key shift+Tab
+  keys key Tab
+  expect focus "$focus"
+  for step in $steps; do
+    keys key "${step%%>*}"
+    expect focus "${step#*>}"
+  done
+  save "keyboard from $kind" space
+  stored "keyboard from $kind" "$saved" 0 'C:\wavorin_e2e\dialog\tone.mp3'
+done
+
+# What a screen reader reads of the dialog and of each control, in the windows' order, from
+# another process; then what changes when the keyboard chooses "なし".
+settings 1 7 'C:\wavorin_e2e\dialog\tone.mp3' >"$ini"
+open_dialog
+# listing OPTIONS_AND_REPEAT_BOX: the whole reading, with the lines that a choice changes.
+listing() {
+  printf '%s\n' 'dialog "■Wavorin■"' 'group "BGM"' 'label "BGM"' "$1" 'label "曲目をﾘﾋﾟｰﾄ"' \
+    "button \"音楽ﾌｧｲﾙを選ぶ\" unavailable focusable" 'text "音楽ﾌｧｲﾙ" [C:\wavorin_e2e\dialog\tone.mp3] read-only' \
+    'link "Wavorin ﾎｰﾑﾍﾟｰｼﾞ" [https://wavorin.example/] linked' 'link "Wavorin ﾎｰﾑﾍﾟｰｼﾞ" [https://wavorin.example/] linked' \
+    'button "設定" focusable' 'button "ｷｬﾝｾﾙ" focusable' 'label "Wavorin Ver1.00  © Wavorin"'
+}
+expect reader "$(listing 'radio "なし"
+radio "なし" focusable
+radio "音楽CD" checked
+radio "音楽CD" checked focused focusable
+radio "MP3、WAV"
+radio "MP3、WAV" focusable
+combo "曲目をﾘﾋﾟｰﾄ" [7] focusable
+text "曲目をﾘﾋﾟｰﾄ" [7] focusable')"
+keys key Down
+expect reader "$(listing 'radio "なし" checked
+radio "なし" checked focused focusable
+radio "音楽CD"
+radio "音楽CD" focusable
+radio "MP3、WAV"
+radio "MP3、WAV" focusable
+combo "曲目をﾘﾋﾟｰﾄ" [7] unavailable focusable
+text "曲目をﾘﾋﾟｰﾄ" [7] unavailable focusable')"
+keys key Escape
+closed "the screen reader's dialog"
+
+# Started as the system's Screen Saver Settings starts it, /c:<its window>: the dialog is owned
+# by that window, which takes no input while the dialog is open and is active again after it,
+# however the dialog closes. A window that does not exist changes nothing.
+wine_run 'C:\wavorin_e2e\dialog\dialog_probe.exe' caller >"$2/caller" 2>/dev/null &
+started+=($!)
+wait_until 100 test -s "$2/caller" || fail "the caller window did not show"
+caller=$(tr -d '\r' <"$2/caller")
+for leave in 'click 316 208' 'click 200 208' 'keys key Escape' 'keys key alt+F4'; do
+  open_dialog "/c:$caller"
+  expect owner caller
+  expect caller-state 'disabled inactive'
+  $leave
+  closed "$leave with a caller"
+  expect caller-state 'enabled active'
+done
+open_dialog /c:1
+expect owner none
+keys key Escape
+closed "a caller that does not exist"
 
 # A run between two saves adds the screen's size, as X reports it; the next save keeps it and
 # every music key.

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <fstream>
 #include <iterator>
@@ -58,6 +59,29 @@ TEST(SettingsDialog, AnyMouseButtonOnAnOptionGlyphOrLabelChoosesIt)
     for (const auto& [x, y, message, kind] : {std::tuple{50, 95, WM_RBUTTONDOWN, 2}, {32, 56, WM_LBUTTONDOWN, 1}, {48, 76, WM_MBUTTONDOWN, 0}}) {
         SendMessageW(PanelControlAt(*dialog, x, y), UINT(message), 0, 0);
         EXPECT_EQ(std::pair(int(dialog->Settings().source), dialog->SelectedOption()), std::pair(kind, std::optional(kind)));
+    }
+}
+
+// What the dialog tells screen readers as it happens: the options whose state changed, and the
+// option the keyboard moved to.
+std::vector<std::pair<DWORD, HWND>> announced;
+
+TEST(SettingsDialog, ChoicesAndFocusAreAnnounced)
+{
+    auto dialog = Open(0);
+    const HWND none = PanelControlAt(*dialog, 48, 76), file = PanelControlAt(*dialog, 50, 95);
+    const HWINEVENTHOOK hook = SetWinEventHook(
+        EVENT_OBJECT_FOCUS, EVENT_OBJECT_STATECHANGE, nullptr,
+        [](HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD, DWORD) {
+            if (object == OBJID_CLIENT && child == CHILDID_SELF) announced.emplace_back(event, window);
+        },
+        GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    ASSERT_TRUE(hook);
+    SendMessageW(none, WM_KEYDOWN, VK_DOWN, 0);  // "なし" to "MP3、WAV"
+    for (MSG message; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) DispatchMessageW(&message);
+    UnhookWinEvent(hook);
+    for (const auto& expected : {std::pair{DWORD(EVENT_OBJECT_STATECHANGE), none}, {EVENT_OBJECT_STATECHANGE, file}, {EVENT_OBJECT_FOCUS, file}}) {
+        EXPECT_NE(std::find(announced.begin(), announced.end(), expected), announced.end()) << expected.first;
     }
 }
 
@@ -201,6 +225,77 @@ TEST(SettingsDialog, PicturesAndWindowFillTheirPlacesAtAnyScale)
             EXPECT_NEAR(GetRValue(large.bottomMiddle >> shift), GetRValue(small.bottomMiddle >> shift), 24) << shift;
         }
     }
+}
+
+// Where each control of a dialog lies in its client area, in the windows' order, after the
+// client area's own size.
+RECT PlaceOf(HWND control, HWND dialog)
+{
+    RECT place{};
+    GetWindowRect(control, &place);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&place), 2);
+    return place;
+}
+
+std::vector<RECT> Layout(HWND dialog)
+{
+    std::vector<RECT> places(1);
+    GetClientRect(dialog, &places[0]);
+    struct Walk {
+        HWND dialog;
+        std::vector<RECT>* places;
+    } walk{dialog, &places};
+    EnumChildWindows(dialog, [](HWND child, LPARAM self) {
+        const auto& into = *reinterpret_cast<Walk*>(self);
+        into.places->push_back(PlaceOf(child, into.dialog));
+        return TRUE;
+    }, reinterpret_cast<LPARAM>(&walk));
+    return places;
+}
+
+LONG FontHeight(HWND control)
+{
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font, &font);
+    return font.lfHeight;
+}
+
+// Moved onto a monitor of another scale, the dialog takes the rectangle the system suggests and
+// lays itself out as if it had opened there, keeping what the user did: the typed track and
+// the control with the focus.
+TEST(SettingsDialog, NewScaleLaysOutAsIfOpenedAtIt)
+{
+    auto opened = Open(1, 7, 144);
+    auto moved = Open(1, 7, 96);
+    SetWindowTextW(FindWindowExW(MusicPanel(*moved), nullptr, L"COMBOBOX", nullptr), L"12");
+    SetFocus(FindWindowExW(moved->hwnd(), nullptr, nullptr, L"設定"));
+    const std::vector<RECT> before = Layout(moved->hwnd());
+    const RECT focusedBefore = PlaceOf(GetFocus(), moved->hwnd());
+    RECT suggested{};
+    GetWindowRect(opened->hwnd(), &suggested);
+    OffsetRect(&suggested, 7, 5);
+    SendMessageW(moved->hwnd(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+
+    RECT taken{};
+    GetWindowRect(moved->hwnd(), &taken);
+    EXPECT_TRUE(EqualRect(&taken, &suggested));
+    const std::vector<RECT> expected = Layout(opened->hwnd()), laid = Layout(moved->hwnd());
+    ASSERT_EQ(laid.size(), expected.size());
+    for (std::size_t i = 0; i < laid.size(); ++i) {
+        EXPECT_NEAR(laid[i].left, expected[i].left, 1) << i;
+        EXPECT_NEAR(laid[i].top, expected[i].top, 1) << i;
+        EXPECT_NEAR(laid[i].right, expected[i].right, 1) << i;
+        EXPECT_NEAR(laid[i].bottom, expected[i].bottom, 1) << i;
+    }
+    const HWND repeatBox = FindWindowExW(MusicPanel(*moved), nullptr, L"COMBOBOX", nullptr);
+    EXPECT_EQ(FontHeight(repeatBox), FontHeight(FindWindowExW(MusicPanel(*opened), nullptr, L"COMBOBOX", nullptr)));
+    EXPECT_EQ(DrawnIn(PanelControlAt(*moved, 32, 56, 144)).extent.cx, DrawnIn(PanelControlAt(*opened, 32, 56, 144)).extent.cx);
+    EXPECT_EQ(moved->RepeatText(), L"12");
+    // The focus is on the control that lies where the focused one lay.
+    const auto focusedAt = std::find_if(before.begin() + 1, before.end(), [&](const RECT& place) { return EqualRect(&place, &focusedBefore); });
+    ASSERT_NE(focusedAt, before.end());
+    const RECT focusedAfter = PlaceOf(GetFocus(), moved->hwnd());
+    EXPECT_TRUE(EqualRect(&focusedAfter, &laid[std::size_t(focusedAt - before.begin())]));
 }
 
 std::string SettingsFileBytes()
