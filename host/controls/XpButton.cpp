@@ -357,12 +357,6 @@ void XpButton::DrawFace(Face face)
     InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
-// The system hides focus cues until the keyboard is used, where the user asks for that.
-bool XpButton::FocusCueHidden() const
-{
-    return (SendMessageW(hwnd(), WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) != 0;
-}
-
 void XpButton::MoveFocus(bool previous)
 {
     const HWND form = form_ ? form_ : FormOf(hwnd());
@@ -471,7 +465,7 @@ LRESULT XpButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         Announce(EVENT_OBJECT_FOCUS);
         return 0;
     case WM_UPDATEUISTATE:  // the keyboard cues were shown or hidden
-        DefWindowProcW(hwnd(), message, wParam, lParam);
+        Window::HandleMessage(message, wParam, lParam);
         Run(behaviour_.Redraw());
         return 0;
     case WM_KILLFOCUS:

@@ -92,7 +92,6 @@ private:
     // Carries out a behaviour's answer; stops if the button is destroyed on the way.
     void Run(const ButtonActions& actions);
     void DrawFace(Face face);
-    bool FocusCueHidden() const;
     void DescribeToScreenReaders();
     void MoveFocus(bool previous);
     bool ProcessPendingEvents();

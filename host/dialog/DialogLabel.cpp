@@ -73,7 +73,7 @@ LRESULT DialogLabel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         if (message == WM_SETFOCUS) Announce(EVENT_OBJECT_FOCUS);
         return 0;
     case WM_UPDATEUISTATE:  // the keyboard cues were shown or hidden
-        DefWindowProcW(hwnd(), message, wParam, lParam);
+        Window::HandleMessage(message, wParam, lParam);
         InvalidateRect(hwnd(), nullptr, FALSE);
         return 0;
     default:
@@ -87,8 +87,6 @@ LRESULT DialogLabel::OnKeyDown(WPARAM key, LPARAM flags)
     const int step = key == VK_UP || key == VK_LEFT ? -1 : key == VK_DOWN || key == VK_RIGHT ? 1 : 0;
     const bool space = key == VK_SPACE && !repeated && onSpaceKey;
     if ((step == 0 || !onArrowKey) && !space) return DefWindowProcW(hwnd(), WM_KEYDOWN, key, flags);
-    // The keyboard is in use: the dialog shows its focus cues from now on.
-    SendMessageW(GetAncestor(hwnd(), GA_ROOT), WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
     const auto handler = onArrowKey;
     const auto choose = onSpaceKey;
     if (space) choose();
@@ -98,7 +96,7 @@ LRESULT DialogLabel::OnKeyDown(WPARAM key, LPARAM flags)
 
 bool DialogLabel::ShowsFocusCue() const
 {
-    return GetFocus() == hwnd() && !(SendMessageW(hwnd(), WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS);
+    return GetFocus() == hwnd() && !FocusCueHidden();
 }
 
 void DialogLabel::PaintBackdrop(HDC dc, const RECT& client)

@@ -38,10 +38,55 @@ void Window::Announce(DWORD event) const
     if (accessible_) accessible_->Announce(event);
 }
 
+// A control passes a request up; the top-level window works out the new state and, if it
+// differs, tells itself and every control (WM_UPDATEUISTATE).
+void Window::ChangeCues(WPARAM request)
+{
+    if (GetWindowLongPtrW(hwnd_, GWL_STYLE) & WS_CHILD) {
+        SendMessageW(GetParent(hwnd_), WM_CHANGEUISTATE, request, 0);
+        return;
+    }
+    WORD action = LOWORD(request);
+    WORD flags = HIWORD(request) & (UISF_HIDEFOCUS | UISF_HIDEACCEL);
+    if (action == UIS_INITIALIZE) {
+        // Hidden until the keyboard is used, unless the user asked to see them always.
+        BOOL alwaysShown = FALSE;
+        SystemParametersInfoW(SPI_GETKEYBOARDCUES, 0, &alwaysShown, 0);
+        action = alwaysShown ? UIS_CLEAR : UIS_SET;
+        flags = UISF_HIDEFOCUS | UISF_HIDEACCEL;
+    }
+    const WORD hidden = action == UIS_SET ? WORD(hiddenCues_ | flags) : action == UIS_CLEAR ? WORD(hiddenCues_ & ~flags) : hiddenCues_;
+    if (hidden != hiddenCues_) SendMessageW(hwnd_, WM_UPDATEUISTATE, MAKEWPARAM(action, flags), 0);
+}
+
+void Window::UpdateCues(WPARAM change)
+{
+    const WORD flags = HIWORD(change) & (UISF_HIDEFOCUS | UISF_HIDEACCEL);
+    if (LOWORD(change) == UIS_SET) hiddenCues_ = WORD(hiddenCues_ | flags);
+    if (LOWORD(change) == UIS_CLEAR) hiddenCues_ = WORD(hiddenCues_ & ~flags);
+    if (GetWindowLongPtrW(hwnd_, GWL_STYLE) & WS_CHILD) return;
+    EnumChildWindows(hwnd_, [](HWND child, LPARAM update) { return SendMessageW(child, WM_UPDATEUISTATE, WPARAM(update), 0), TRUE; },
+                     static_cast<LPARAM>(change));
+}
+
 LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_GETOBJECT && accessible_) {
-        if (const auto answer = accessible_->Answer(wParam, lParam)) return *answer;
+    switch (message) {
+    case WM_GETOBJECT:
+        if (accessible_) {
+            if (const auto answer = accessible_->Answer(wParam, lParam)) return *answer;
+        }
+        break;
+    case WM_CHANGEUISTATE:
+        ChangeCues(wParam);
+        return 0;
+    case WM_UPDATEUISTATE:
+        UpdateCues(wParam);
+        return 0;
+    case WM_QUERYUISTATE:
+        return hiddenCues_;
+    default:
+        break;
     }
     return DefWindowProcW(hwnd_, message, wParam, lParam);
 }

@@ -32,6 +32,12 @@ public:
     void Announce(DWORD event) const;
 
 protected:
+    // Whether the window hides its focus cue now: the keyboard-cue state (UISF_ flags) that
+    // WM_CHANGEUISTATE and WM_UPDATEUISTATE tell it. Each window keeps its own, answers
+    // WM_QUERYUISTATE from it and, as a top-level window, passes a change on to all its
+    // controls: not every system keeps it (Wine's answer is always 0).
+    bool FocusCueHidden() const { return (hiddenCues_ & UISF_HIDEFOCUS) != 0; }
+
     bool Create(const WindowClass& windowClass, const wchar_t* title, DWORD style, DWORD exStyle, int x, int y,
                 int width, int height, HWND parent);
     // Messages not handled here go to DefWindowProcW.
@@ -40,7 +46,11 @@ protected:
 private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     HWND hwnd_ = nullptr;
+    void ChangeCues(WPARAM request);
+    void UpdateCues(WPARAM change);
+
     std::unique_ptr<AccessibleAnswer> accessible_;
+    WORD hiddenCues_ = 0;
 };
 
 }  // namespace wavorin::win32

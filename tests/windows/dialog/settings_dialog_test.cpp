@@ -188,6 +188,40 @@ Drawn DrawnIn(HWND window)
             GetPixel(dc.get(), (left + right) / 2, bottom)};
 }
 
+std::vector<COLORREF> Pixels(HWND window)
+{
+    UpdateWindow(window);
+    RECT client{};
+    GetClientRect(window, &client);
+    const win32::WindowDc dc(window);
+    std::vector<COLORREF> pixels;
+    for (LONG y = 0; y < client.bottom; ++y) {
+        for (LONG x = 0; x < client.right; ++x) pixels.push_back(GetPixel(dc.get(), x, y));
+    }
+    return pixels;
+}
+
+// The focused option and the focused button show their focus cue while the dialog shows
+// keyboard cues, and not while it hides them; the option then looks as it does unfocused.
+TEST(SettingsDialog, FocusCuesFollowTheKeyboardCueState)
+{
+    auto dialog = Open(0);
+    const HWND option = PanelControlAt(*dialog, 48, 76);  // "なし"
+    const HWND button = FindWindowExW(dialog->hwnd(), nullptr, nullptr, L"設定");
+    SetFocus(button);
+    const auto unfocusedOption = Pixels(option);
+    for (const HWND control : {option, button}) {
+        SetFocus(control);
+        std::vector<COLORREF> looks[2];
+        for (const int action : {UIS_SET, UIS_CLEAR}) {
+            SendMessageW(dialog->hwnd(), WM_CHANGEUISTATE, MAKEWPARAM(action, UISF_HIDEFOCUS), 0);
+            looks[action == UIS_CLEAR] = Pixels(control);
+        }
+        EXPECT_NE(looks[0], looks[1]);
+        EXPECT_TRUE(control != option || looks[0] == unfocusedOption);
+    }
+}
+
 // The option glyphs, the banner and the window grow with the display scale.
 TEST(SettingsDialog, PicturesAndWindowFillTheirPlacesAtAnyScale)
 {
