@@ -1,6 +1,15 @@
 #include "host/win32/Window.h"
 
 namespace wavorin::win32 {
+namespace {
+
+BOOL CALLBACK PassCueChange(HWND child, LPARAM change)
+{
+    SendMessageW(child, WM_UPDATEUISTATE, static_cast<WPARAM>(change), 0);
+    return TRUE;
+}
+
+}  // namespace
 
 Window::~Window()
 {
@@ -65,8 +74,7 @@ void Window::UpdateCues(WPARAM change)
     if (LOWORD(change) == UIS_SET) hiddenCues_ = WORD(hiddenCues_ | flags);
     if (LOWORD(change) == UIS_CLEAR) hiddenCues_ = WORD(hiddenCues_ & ~flags);
     if (GetWindowLongPtrW(hwnd_, GWL_STYLE) & WS_CHILD) return;
-    EnumChildWindows(hwnd_, [](HWND child, LPARAM update) { return SendMessageW(child, WM_UPDATEUISTATE, WPARAM(update), 0), TRUE; },
-                     static_cast<LPARAM>(change));
+    EnumChildWindows(hwnd_, &PassCueChange, static_cast<LPARAM>(change));
 }
 
 LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
