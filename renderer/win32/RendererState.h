@@ -10,6 +10,8 @@
 
 namespace wavorin::renderer {
 
+class MonitorCovers;
+
 struct RendererState {
     std::int32_t windowWidth = 1024;
     std::int32_t windowHeight = 768;
@@ -22,6 +24,7 @@ struct RendererState {
     std::int64_t counterFrequency = 0;
     std::int64_t startCount = 0;  // taken just before the scene's set-up
     double sceneTime = 0;         // seconds from startCount to the frame being drawn
+    MonitorCovers* covers = nullptr;  // brought up with the window when it is active again
     // Destroyed after the context is gone; their deletes then find no context and do nothing.
     Scene scene;
 };

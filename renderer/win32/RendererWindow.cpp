@@ -3,6 +3,7 @@
 #include "common/trace/StartupTrace.h"
 #include "renderer/Gl.h"
 #include "renderer/SceneTime.h"
+#include "renderer/win32/MonitorCovers.h"
 
 namespace wavorin::renderer {
 namespace {
@@ -83,6 +84,9 @@ LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
     case WM_KEYDOWN:
         OnKeyDown(window, wParam);
         return 0;
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) != WA_INACTIVE && state->covers) state->covers->Raise();
+        return DefWindowProcA(window, message, wParam, lParam);
     case WM_DESTROY:
         OnDestroy(*state);
         return 0;

@@ -27,7 +27,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
     const HostWatch hostWatch(window);  // a host that ends takes this window with it
     ShowWindow(window, SW_SHOW);
     UpdateWindow(window);  // finds running false: no frame yet
-    const MonitorCovers covers(instance, window);
+    MonitorCovers covers(instance, window);
+    state.covers = &covers;
     wavorin::trace::MarkStartupStep("renderer", "window shown");
 
     LARGE_INTEGER frequency{}, start{};
@@ -41,5 +42,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 
     const int exitCode = RunMessageLoop(window);
     state.running = false;
+    state.covers = nullptr;
     return exitCode;
 }
