@@ -35,13 +35,7 @@ bool InitScene(Scene& scene, int clientWidth, int clientHeight, const SnapshotPa
     // adds itself to what lies behind, so its black tail vanishes.
     glBlendFunc(GL_SRC_ALPHA, GL_SRC_ALPHA);
 
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    // A window with no height still gets a finite projection.
-    const int height = clientHeight > 0 ? clientHeight : 1;
-    gluPerspective(45.0, static_cast<double>(clientWidth) / height, 1.0, 10.0);
-    gluLookAt(0.0, 2.0, 4.0, 0.0, 0.0, 0.0, 0.0, 1.0, 0.0);
-    glMatrixMode(GL_MODELVIEW);
+    FrameScene(clientWidth, clientHeight);
     glLoadIdentity();  // from here on the modelview matrix holds object transforms only
 
     scene.ringTexture.LoadBmp(paths.ring);
@@ -55,6 +49,17 @@ bool InitScene(Scene& scene, int clientWidth, int clientHeight, const SnapshotPa
     trace::MarkStartupStep("renderer", "display lists");
     glEnable(GL_DEPTH_TEST);
     return true;
+}
+
+void FrameScene(int clientWidth, int clientHeight)
+{
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    // A window with no height still gets a finite projection.
+    const int height = clientHeight > 0 ? clientHeight : 1;
+    gluPerspective(45.0, static_cast<double>(clientWidth) / height, 1.0, 10.0);
+    gluLookAt(0.0, 2.0, 4.0, 0.0, 0.0, 0.0, 0.0, 1.0, 0.0);
+    glMatrixMode(GL_MODELVIEW);
 }
 
 void BuildDisplayLists()

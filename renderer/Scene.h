@@ -32,9 +32,12 @@ struct SnapshotPaths {
     const char* arc = contract::kDesktopSnapshotFile.c_str();  // the tube carries the desktop
 };
 
-// GL state, camera, textures and display lists, with the context current. The aspect
-// ratio is taken once, here. Always true.
+// GL state, camera, textures and display lists, with the context current. Always true.
 bool InitScene(Scene& scene, int clientWidth, int clientHeight, const SnapshotPaths& paths = {});
+
+// The projection and camera for a client area of that shape; again whenever the window's
+// size changes (another screen), so the scene stays centred and undistorted.
+void FrameScene(int clientWidth, int clientHeight);
 
 // Compiles lists 1, 2, 3 and 125, drawing each object once as it goes.
 void BuildDisplayLists();

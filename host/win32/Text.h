@@ -6,10 +6,14 @@
 
 namespace wavorin::win32 {
 
-std::wstring AnsiToWide(std::string_view bytes);
+// The system's ANSI code page, whichever it is (932, 1252, or 65001 where Windows' UTF-8
+// option is on). Tests name a code page instead, to try one the machine does not have.
+inline constexpr unsigned kSystemCodePage = 0;  // CP_ACP
 
-// The text in the ANSI code page; `lossless` (if given) tells whether every character
-// survived the conversion.
-std::string WideToAnsi(std::wstring_view text, bool* lossless = nullptr);
+std::wstring AnsiToWide(std::string_view bytes, unsigned codePage = kSystemCodePage);
+
+// The text in the ANSI code page; `lossless` (if given) tells whether it converts back to
+// exactly the same text: no default character, no best-fit stand-in (ü for u and the like).
+std::string WideToAnsi(std::wstring_view text, bool* lossless = nullptr, unsigned codePage = kSystemCodePage);
 
 }  // namespace wavorin::win32

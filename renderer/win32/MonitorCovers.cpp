@@ -42,17 +42,36 @@ std::vector<RECT> MonitorAreas()
 }  // namespace
 
 MonitorCovers::MonitorCovers(HINSTANCE instance, HWND rendererWindow)
+    : instance_(instance), rendererWindow_(rendererWindow)
 {
-    if (!RegisterCoverClass(instance)) return;
+    if (RegisterCoverClass(instance)) CoverOtherMonitors();
+}
+
+MonitorCovers::~MonitorCovers() { DestroyCovers(); }
+
+void MonitorCovers::Rebuild()
+{
+    DestroyCovers();
+    CoverOtherMonitors();
+}
+
+void MonitorCovers::Raise() const
+{
+    for (HWND cover : covers_) SetWindowPos(cover, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void MonitorCovers::CoverOtherMonitors()
+{
     MONITORINFO rendererMonitor{};
     rendererMonitor.cbSize = sizeof rendererMonitor;
-    if (!GetMonitorInfoA(MonitorFromWindow(rendererWindow, MONITOR_DEFAULTTOPRIMARY), &rendererMonitor)) return;
+    if (!GetMonitorInfoA(MonitorFromWindow(rendererWindow_, MONITOR_DEFAULTTOPRIMARY), &rendererMonitor)) return;
     for (const RECT& area : MonitorAreas()) {
         if (EqualRect(&area, &rendererMonitor.rcMonitor)) continue;  // a mirror of it too
-        // Topmost, so no other window comes up over a cover; never active, so never the keyboard's.
-        HWND cover = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_TOPMOST, kCoverClass, "",
-                                     WS_POPUP, area.left, area.top, area.right - area.left, area.bottom - area.top,
-                                     rendererWindow, nullptr, instance, nullptr);
+        // Owned, not topmost: above the renderer's window and no higher. Never active, so
+        // never the keyboard's.
+        HWND cover = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, kCoverClass, "", WS_POPUP, area.left,
+                                     area.top, area.right - area.left, area.bottom - area.top, rendererWindow_,
+                                     nullptr, instance_, nullptr);
         if (!cover) continue;
         ShowWindow(cover, SW_SHOWNOACTIVATE);
         UpdateWindow(cover);
@@ -60,13 +79,14 @@ MonitorCovers::MonitorCovers(HINSTANCE instance, HWND rendererWindow)
     }
 }
 
-MonitorCovers::~MonitorCovers()
+void MonitorCovers::DestroyCovers()
 {
     // Those the renderer's window took are gone; the handles carry a use count, so a valid
     // one is still a cover.
     for (HWND cover : covers_) {
         if (IsWindow(cover)) DestroyWindow(cover);
     }
+    covers_.clear();
 }
 
 }  // namespace wavorin::renderer

@@ -5,10 +5,13 @@
 
 #include <cstdint>
 
+#include "renderer/FramePacer.h"
 #include "renderer/Scene.h"
 #include "renderer/win32/GlContext.h"
 
 namespace wavorin::renderer {
+
+class MonitorCovers;
 
 struct RendererState {
     std::int32_t windowWidth = 1024;
@@ -22,6 +25,10 @@ struct RendererState {
     std::int64_t counterFrequency = 0;
     std::int64_t startCount = 0;  // taken just before the scene's set-up
     double sceneTime = 0;         // seconds from startCount to the frame being drawn
+    FramePacer pacer;             // no sooner than the monitor shows frames
+    bool displayOn = true;        // false while the console's display is off: nothing is drawn
+    std::uint64_t framesDrawn = 0;
+    MonitorCovers* covers = nullptr;  // remade after a display change, once they exist
     // Destroyed after the context is gone; their deletes then find no context and do nothing.
     Scene scene;
 };

@@ -22,7 +22,32 @@ bool RegisterRendererClass(HINSTANCE instance);
 // and size notifications, so the context is current and the viewport set when it returns.
 HWND CreateRendererWindow(HINSTANCE instance, RendererState& state);
 
-// Draws whenever the queue is empty, until the quit message; returns its exit code.
+// The primary monitor's size in pixels as the platform reports it now, or the state's
+// window size where it reports none: the window covers that monitor, whatever the settings
+// file recorded (a size from another screen, or none).
+SIZE PrimaryMonitorSize(const RendererState& state);
+
+// The monitor's refresh rate as its device context reports it (0 or 1: unknown).
+int RefreshRate(HDC dc);
+
+// The console display's state (GUID_CONSOLE_DISPLAY_STATE): off, on or dimmed.
+inline constexpr GUID kConsoleDisplayState = {0x6fe69556, 0x704a, 0x47a0, {0x8f, 0x24, 0xc2, 0x8d, 0x93, 0x6f, 0xda, 0x47}};
+
+// Asks the system to tell `window` (WM_POWERBROADCAST) when the console's display goes off
+// and on again, from now (the system tells the state at once) until this is gone.
+class DisplayStateWatch {
+public:
+    explicit DisplayStateWatch(HWND window);
+    ~DisplayStateWatch();
+    DisplayStateWatch(const DisplayStateWatch&) = delete;
+    DisplayStateWatch& operator=(const DisplayStateWatch&) = delete;
+
+private:
+    HPOWERNOTIFY notify_;
+};
+
+// Draws whenever the queue is empty and a frame is due (state.pacer), none while the display
+// is off, until the quit message; returns its exit code.
 int RunMessageLoop(HWND window);
 
 }  // namespace wavorin::renderer

@@ -17,9 +17,14 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
     ShowCursor(FALSE);
     state.running = false;
 
-    const WindowSize size = ReadWindowSize();
-    state.windowWidth = size.width;
-    state.windowHeight = size.height;
+    // The size the host recorded serves only where the platform reports no screen: the one
+    // recorded may come from another screen, or never have been written.
+    const WindowSize recorded = ReadWindowSize();
+    state.windowWidth = recorded.width;
+    state.windowHeight = recorded.height;
+    const SIZE screen = PrimaryMonitorSize(state);
+    state.windowWidth = screen.cx;
+    state.windowHeight = screen.cy;
 
     if (!RegisterRendererClass(instance)) return 0;
     HWND window = CreateRendererWindow(instance, state);
@@ -27,7 +32,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
     const HostWatch hostWatch(window);  // a host that ends takes this window with it
     ShowWindow(window, SW_SHOW);
     UpdateWindow(window);  // finds running false: no frame yet
-    const MonitorCovers covers(instance, window);
+    MonitorCovers covers(instance, window);
+    state.covers = &covers;
+    const DisplayStateWatch displayStateWatch(window);
     wavorin::trace::MarkStartupStep("renderer", "window shown");
 
     LARGE_INTEGER frequency{}, start{};
@@ -35,11 +42,13 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
     QueryPerformanceCounter(&start);
     state.counterFrequency = frequency.QuadPart;
     state.startCount = start.QuadPart;  // the set-up time counts into the first frame's time
+    state.pacer = FramePacer(RefreshRate(state.dc), state.counterFrequency);
 
     if (!InitScene(state.scene, state.clientWidth, state.clientHeight)) return 0;
     state.running = true;
 
     const int exitCode = RunMessageLoop(window);
     state.running = false;
+    state.covers = nullptr;
     return exitCode;
 }

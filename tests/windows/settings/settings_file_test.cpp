@@ -42,5 +42,30 @@ TEST(SettingsFile, MusicFileIsFoundAgainThroughTheAnsiCodePage)
     fs::remove_all(folder);
 }
 
+// Both ways under the Japanese code page and under UTF-8 (Windows' UTF-8 option), each named
+// explicitly, since Wine takes its code page from the locale. Bytes worked out by hand.
+TEST(SettingsFile, TextConvertsUnderTheJapaneseAndTheUtf8CodePage)
+{
+    const struct {
+        unsigned codePage;
+        std::wstring text;
+        std::string bytes;
+        bool lossless;
+    } rows[] = {{932, L"C:\\曲ﾃｽﾄ.mp3", "C:\\\x8B\xC8\xC3\xBD\xC4.mp3", true},
+                {65001, L"C:\\曲ﾃｽﾄ.mp3", "C:\\\xE6\x9B\xB2\xEF\xBE\x83\xEF\xBD\xBD\xEF\xBE\x84.mp3", true},
+                {932, L"노래", "??", false},
+                {932, L"\u00A5", "\\", false},  // the yen sign's best fit, a backslash
+                {65001, L"노래", "\xEB\x85\xB8\xEB\x9E\x98", true},
+                {65001, L"a\xD800", "a\xEF\xBF\xBD", false}};  // a lone surrogate has no UTF-8 form
+    for (const auto& row : rows) {
+        bool lossless = !row.lossless;
+        EXPECT_EQ(std::pair(win32::WideToAnsi(row.text, &lossless, row.codePage), lossless), std::pair(row.bytes, row.lossless))
+            << row.codePage << " " << testing::PrintToString(row.text);
+        if (row.lossless) {
+            EXPECT_EQ(win32::AnsiToWide(row.bytes, row.codePage), row.text) << row.codePage;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace wavorin::settings
