@@ -22,6 +22,8 @@ Target ${TARGET}
 !define SPIF_UPDATE_AND_TELL 3  ; SPIF_UPDATEINIFILE | SPIF_SENDCHANGE
 !define WORK_DIR "C:\vetsu_temp"
 !define PUBLISHER "the Wavorin authors"
+!define SYNCHRONIZE 0x00100000
+!define ONEXIT_WAIT_MS 60000
 
 Name "Wavorin"
 OutFile "${OUTFILE}"
@@ -224,14 +226,36 @@ Section
   WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\Wavorin.scr,0"
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" $2
   WriteRegStr HKCU "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
-  WriteRegStr HKCU "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\Uninstall.exe"'
-  WriteRegStr HKCU "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\Uninstall.exe" /S'
+  ; "_?=" runs the uninstaller in place, so the caller (Settings > Apps, a package manager)
+  ; waits for the uninstall itself and gets its exit code: started without it, an NSIS
+  ; uninstaller hands over to a copy of itself and ends at once with 0.
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\Uninstall.exe" _?=$INSTDIR'
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\Uninstall.exe" /S _?=$INSTDIR'
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
 SectionEnd
 
 Function OpenScreenSaverSettings
   Exec '"$SYSDIR\control.exe" desk.cpl,,@screensaver'
+FunctionEnd
+
+; Started with /ONEXIT=<process id>: the remains of an uninstall that ran in place, this
+; program's own file and the emptied folder, which can go only once that process has ended.
+; This is a copy in the temporary folder (NSIS makes it when "_?=" is not given).
+Function un.onInit
+  ${GetParameters} $R0
+  ClearErrors
+  ${GetOptions} $R0 "/ONEXIT=" $R1
+  ${IfNot} ${Errors}
+    System::Call 'kernel32::OpenProcess(i ${SYNCHRONIZE}, i 0, i R1) p .R2'
+    ${If} $R2 != 0
+      System::Call 'kernel32::WaitForSingleObject(p R2, i ${ONEXIT_WAIT_MS})'
+      System::Call 'kernel32::CloseHandle(p R2)'
+    ${EndIf}
+    Delete "$INSTDIR\Uninstall.exe"
+    RMDir "$INSTDIR"
+    Quit
+  ${EndIf}
 FunctionEnd
 
 Section "Uninstall"
@@ -273,12 +297,10 @@ Section "Uninstall"
   ${EndIf}
   RMDir "${WORK_DIR}"
 
-  ; The entry in the list of installed programs goes last, and only once every file is gone,
-  ; so that an interrupted or refused uninstall can be run again.
+  ; The entry in the list of installed programs goes only once both programs are gone, and
+  ; the uninstaller after it, so that an interrupted or refused uninstall can be run again.
   Delete "$INSTDIR\Wavorin.scr"
   Delete "$INSTDIR\Wavorin.dll"
-  Delete "$INSTDIR\Uninstall.exe"
-  RMDir "$INSTDIR"
   ${If} ${FileExists} "$INSTDIR\Wavorin.scr"
   ${OrIf} ${FileExists} "$INSTDIR\Wavorin.dll"
     MessageBox MB_OK|MB_ICONEXCLAMATION "$(FilesRemain)" /SD IDOK
@@ -286,4 +308,13 @@ Section "Uninstall"
     Quit
   ${EndIf}
   DeleteRegKey HKCU "${UNINSTALL_KEY}"
+  ; Run in place ("_?="), this program cannot remove its own file while it runs: a copy of
+  ; it in the temporary folder removes the file and the folder as soon as this one has ended.
+  Delete "$INSTDIR\Uninstall.exe"
+  ${If} ${FileExists} "$INSTDIR\Uninstall.exe"
+    System::Call 'kernel32::GetCurrentProcessId() i .R0'
+    Exec '"$INSTDIR\Uninstall.exe" /ONEXIT=$R0'
+  ${Else}
+    RMDir "$INSTDIR"
+  ${EndIf}
 SectionEnd
