@@ -22,7 +22,7 @@ rm -rf dist
 mkdir dist
 cp build/win32/package/*.zip build/win32/package/*-setup.exe \
    build/win64/package/*.zip build/win64/package/*-setup.exe dist/
-scripts/winget-manifest.sh dist/winget dist/Wavorin-*-win32-setup.exe dist/Wavorin-*-win64-setup.exe
+scripts/winget-manifest.sh dist/winget build/win64/version/VERSION dist/Wavorin-*-win32-setup.exe dist/Wavorin-*-win64-setup.exe
 (cd dist && sha256sum -- *.zip *.exe > SHA256SUMS)
 echo "== dist/"
 ls -l dist

@@ -21,8 +21,11 @@ echo "== deliverables"
 for preset in win64 win32; do cpack --preset "$preset" >/dev/null; done
 scripts/check-deliverables.sh build/win32 build/win64
 setups=(build/win32/package/Wavorin-*-win32-setup.exe build/win64/package/Wavorin-*-win64-setup.exe)
-scripts/winget-manifest.sh build/winget "${setups[@]}"
-tests/packaging/winget_manifest_test.sh build/winget "${setups[@]}"
+rm -rf build/winget
+# An address of the form a release is published at, for the manifest's check.
+WAVORIN_RELEASE_URL=https://github.com/wavorin/wavorin/releases/download/v$(cat build/win64/version/VERSION) \
+  scripts/winget-manifest.sh build/winget build/win64/version/VERSION "${setups[@]}"
+tests/packaging/winget_manifest_test.py build/winget "${setups[@]}"
 
 echo "== native tests"
 ctest --preset native

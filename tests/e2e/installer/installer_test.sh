@@ -72,7 +72,8 @@ UninstallString|"$dir\\Uninstall.exe" _?=$dir
 QuietUninstallString|"$dir\\Uninstall.exe" /S _?=$dir
 EOF_VALUES
 # The package manager knows the install by the key its manifest names.
-"$(dirname "$0")/../../../scripts/winget-manifest.sh" "$build/tests/winget" "$installer" "$installer"
+WAVORIN_RELEASE_URL=https://localhost "$(dirname "$0")/../../../scripts/winget-manifest.sh" "$build/tests/winget" \
+  "$build/version/VERSION" "$installer" "$installer" >/dev/null
 product_code=$(sed -n 's/^ProductCode: //p' "$build/tests/winget/Wavorin.Wavorin.installer.yaml")
 [ -n "$product_code" ] && [ "$(reg_value "HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\\$product_code" DisplayName)" = Wavorin ] ||
   fail "the manifest's ProductCode \"$product_code\" names no Uninstall entry the installer wrote"
