@@ -38,6 +38,8 @@ ManifestDPIAware true
 ; A file that cannot be written stops the install; it is never skipped.
 AllowSkipFiles off
 SetCompressor /SOLID lzma
+; The installer carries no build times: the files it puts down are dated by the install.
+SetDateSave off
 BrandingText "Wavorin ${VERSION}"
 
 VIProductVersion "${VERSION}.0"
