@@ -2,15 +2,17 @@
 # Makes a release: builds and tests everything (scripts/test.sh; both Windows pairs are
 # Release builds), then leaves each pair's ZIP and installer in dist/ with the winget
 # manifest of the installers (dist/winget/) and SHA256SUMS.
-# With a certificate (WAVORIN_SIGN_PKCS12, a PKCS#12 file, and WAVORIN_SIGN_PASSWORD) every
-# shipped program is signed: the pair before it is packed, the uninstaller and the installer
-# as the installer is made. Without one they ship unsigned.
+# With a signing key (a PKCS#12 file or a PKCS#11 token; scripts/lib/signing-env.sh names the
+# settings, relative paths are taken from the directory this is started in) every shipped
+# program is signed and time-stamped: the pair before it is packed, the uninstaller and the
+# installer as the installer is made. Without one they ship unsigned.
 set -euo pipefail
+. "$(dirname "$0")/lib/signing-env.sh"
 cd "$(dirname "$0")/.."
 
 scripts/test.sh
 
-if [ -n "${WAVORIN_SIGN_PKCS12:-}" ]; then
+if signing_wanted; then
   for preset in win32 win64; do
     scripts/sign.sh "build/$preset/bin/Wavorin.scr" "build/$preset/bin/Wavorin.dll"
     cmake --build --preset "$preset" --target wavorin_installer  # remade around the signed pair
