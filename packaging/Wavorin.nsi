@@ -5,7 +5,8 @@
 ; installed programs, and an uninstaller that undoes it. Neither replaces nor removes a file
 ; while a Wavorin from the folder runs.
 ; Made by scripts/make-installer.sh: makensis -INPUTCHARSET UTF8 -DVERSION=... -DTARGET=...
-;   -DHOST=Wavorin.scr -DRENDERER=Wavorin.dll -DLICENCE=... -DICON=... -DOUTFILE=... [-DSIGN=...]
+;   -DHOST=Wavorin.scr -DRENDERER=Wavorin.dll -DLICENCE=... -DICON=... -DOUTFILE=...
+;   -DLICENCE_FILE=LICENSE.txt -DNOTICES=THIRD-PARTY-NOTICES.txt [-DSIGN=...]
 ; SIGN names a command that signs the file it is given, in place.
 
 Unicode true
@@ -184,6 +185,8 @@ Section
   SetOutPath "$INSTDIR"
   File "/oname=Wavorin.scr" "${HOST}"
   File "/oname=Wavorin.dll" "${RENDERER}"
+  File "/oname=LICENSE.txt" "${LICENCE_FILE}"
+  File "/oname=THIRD-PARTY-NOTICES.txt" "${NOTICES}"
   WriteUninstaller "$INSTDIR\Uninstall.exe"
 
   ; A policy decides the screensaver where it names one: the installer changes no policy
@@ -310,6 +313,8 @@ Section "Uninstall"
     Quit
   ${EndIf}
   DeleteRegKey HKCU "${UNINSTALL_KEY}"
+  Delete "$INSTDIR\LICENSE.txt"
+  Delete "$INSTDIR\THIRD-PARTY-NOTICES.txt"
   ; Run in place ("_?="), this program cannot remove its own file while it runs: a copy of
   ; it in the temporary folder removes the file and the folder as soon as this one has ended.
   Delete "$INSTDIR\Uninstall.exe"

@@ -50,7 +50,9 @@ rm -rf "$dir_unix" "$menu_unix"
 
 # A first install selects Wavorin and turns screensavers on.
 expect_code 0 "the silent install" install
-for file in Wavorin.scr Wavorin.dll; do cmp -s "$build/bin/$file" "$dir_unix/$file" || fail "$file not installed"; done
+for file in bin/Wavorin.scr bin/Wavorin.dll packaging/LICENSE.txt packaging/THIRD-PARTY-NOTICES.txt; do
+  cmp -s "$build/$file" "$dir_unix/${file#*/}" || fail "${file#*/} not installed"
+done
 [ -f "$dir_unix/Uninstall.exe" ] || fail "no Uninstall.exe in $dir"
 # Selected by a short path (8.3 names, no spaces) to the installed host.
 screensaver=$(selected)

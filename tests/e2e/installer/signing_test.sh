@@ -30,7 +30,8 @@ signed Wavorin.scr && fail "an unsigned program passes as signed"
 "$source_dir/scripts/sign.sh" Wavorin.scr Wavorin.dll
 version=$(strings -el "$build/bin/Wavorin.scr" | grep -A1 -x ProductVersion | tail -n1)
 "$source_dir/scripts/make-installer.sh" Wavorin-setup.exe amd64-unicode "$version" Wavorin.scr \
-  Wavorin.dll "$build/packaging/licence-page.txt" "$source_dir/host/assets/dialog/Wavorin.ico"
+  Wavorin.dll "$build/packaging/licence-page.txt" "$source_dir/host/assets/dialog/Wavorin.ico" \
+  "$build/packaging/LICENSE.txt" "$build/packaging/THIRD-PARTY-NOTICES.txt"
 for file in Wavorin.scr Wavorin.dll Wavorin-setup.exe; do signed "$file" || fail "$file is not signed and time-stamped: $(tail -n3 verify.log)"; done
 grep -m1 'Timestamp time' verify.log
 
