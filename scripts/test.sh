@@ -20,6 +20,7 @@ done
 echo "== deliverables"
 for preset in win64 win32; do cpack --preset "$preset" >/dev/null; done
 scripts/check-deliverables.sh build/win32 build/win64
+scripts/check-changelog.sh build/win64/version/VERSION
 setups=(build/win32/package/Wavorin-*-win32-setup.exe build/win64/package/Wavorin-*-win64-setup.exe)
 rm -rf build/winget
 # An address of the form a release is published at, for the manifest's check.
