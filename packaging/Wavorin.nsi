@@ -163,6 +163,24 @@ Function RefuseFolderWithoutShortName
   ${EndIf}
 FunctionEnd
 
+; The Start-menu shortcuts, by the names of every language the installer speaks.
+!macro RemoveShortcuts
+  Delete "${START_MENU_DIR}\${CHOOSE_SHORTCUT_ENGLISH}.lnk"
+  Delete "${START_MENU_DIR}\${CHOOSE_SHORTCUT_JAPANESE}.lnk"
+  Delete "${START_MENU_DIR}\${SETTINGS_SHORTCUT_ENGLISH}.lnk"
+  Delete "${START_MENU_DIR}\${SETTINGS_SHORTCUT_JAPANESE}.lnk"
+!macroend
+
+; The files an install puts into a folder, and the folder once it is empty.
+!macro RemoveProgramFiles folder
+  Delete "${folder}\Wavorin.scr"
+  Delete "${folder}\Wavorin.dll"
+  Delete "${folder}\LICENSE.txt"
+  Delete "${folder}\THIRD-PARTY-NOTICES.txt"
+  Delete "${folder}\Uninstall.exe"
+  RMDir "${folder}"
+!macroend
+
 ; Screensavers on or off, in the setting and in the running system at once.
 !macro SetScreenSaveActive value
   System::Call 'user32::SystemParametersInfoW(i ${SPI_SETSCREENSAVEACTIVE}, i ${value}, p 0, i ${SPIF_UPDATE_AND_TELL})'
@@ -177,11 +195,24 @@ Section
   ${EndIf}
   Call WaitWhileWavorinRuns
 
-  ; A first install: no entry of an earlier one.
+  ; A first install: no entry of an earlier one. An upgrade into another folder moves the
+  ; copy: the earlier folder must be free as well, and whether Wavorin is selected is asked
+  ; of it.
   ReadRegStr $5 HKCU "${UNINSTALL_KEY}" "InstallLocation"
+  StrCpy $9 "$INSTDIR"
+  ${If} $5 != ""
+  ${AndIf} $5 != $INSTDIR
+    StrCpy $INSTDIR $5
+    Call WaitWhileWavorinRuns
+  ${EndIf}
   Call IsWavorinSelected
   StrCpy $6 $R0
+  StrCpy $INSTDIR $9
 
+  ${If} $5 != ""
+  ${AndIf} $5 != $INSTDIR
+    !insertmacro RemoveProgramFiles $5
+  ${EndIf}
   SetOutPath "$INSTDIR"
   File "/oname=Wavorin.scr" "${HOST}"
   File "/oname=Wavorin.dll" "${RENDERER}"
@@ -218,7 +249,9 @@ Section
     ${EndIf}
   ${EndIf}
 
-  ; Choosing it again at any time, in the platform's own way, and its settings.
+  ; Choosing it again at any time, in the platform's own way, and its settings; in the
+  ; installer's language alone, whatever an earlier install spoke.
+  !insertmacro RemoveShortcuts
   CreateDirectory "${START_MENU_DIR}"
   CreateShortCut "${START_MENU_DIR}\$(ChooseShortcut).lnk" "$SYSDIR\rundll32.exe" \
     "desk.cpl,InstallScreenSaver $INSTDIR\Wavorin.scr" "$INSTDIR\Wavorin.scr" 0
@@ -282,11 +315,7 @@ Section "Uninstall"
     ${EndIf}
   ${EndIf}
 
-  ; The shortcuts carry the names of the installer's language, whichever this one speaks.
-  Delete "${START_MENU_DIR}\${CHOOSE_SHORTCUT_ENGLISH}.lnk"
-  Delete "${START_MENU_DIR}\${CHOOSE_SHORTCUT_JAPANESE}.lnk"
-  Delete "${START_MENU_DIR}\${SETTINGS_SHORTCUT_ENGLISH}.lnk"
-  Delete "${START_MENU_DIR}\${SETTINGS_SHORTCUT_JAPANESE}.lnk"
+  !insertmacro RemoveShortcuts
   RMDir "${START_MENU_DIR}"
 
   ; A run's snapshot pictures (one is a photograph of the desktop) always go; the settings
@@ -294,10 +323,21 @@ Section "Uninstall"
   ; when nothing else is left in it.
   Delete "${WORK_DIR}\Zelvane1.alo"
   Delete "${WORK_DIR}\Zelvane2.alo"
+  ; An interrupted save leaves its new file as Wavorin.ini.<random>.tmp: never the settings.
+  Delete "${WORK_DIR}\Wavorin.ini.*.tmp"
+  ; A save that Windows could not move in waits as Wavorin.ini.pending. Without a
+  ; Wavorin.ini it holds the settings and is moved in, as the next start would do; beside
+  ; one it is stale.
+  ${If} ${FileExists} "${WORK_DIR}\Wavorin.ini.pending"
+    ${If} ${FileExists} "${WORK_DIR}\Wavorin.ini"
+      Delete "${WORK_DIR}\Wavorin.ini.pending"
+    ${Else}
+      Rename "${WORK_DIR}\Wavorin.ini.pending" "${WORK_DIR}\Wavorin.ini"
+    ${EndIf}
+  ${EndIf}
   ${If} ${FileExists} "${WORK_DIR}\Wavorin.ini"
     MessageBox MB_YESNO|MB_ICONQUESTION "$(RemoveSettingsQuestion)" /SD IDNO IDNO keep_settings
     Delete "${WORK_DIR}\Wavorin.ini"
-    Delete "${WORK_DIR}\Wavorin.ini.pending"  ; a save that could not be moved in
     keep_settings:
   ${EndIf}
   RMDir "${WORK_DIR}"

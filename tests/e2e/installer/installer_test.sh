@@ -138,7 +138,9 @@ reg_set "$desktop" SCRNSAVE.EXE "$dir\\Wavorin.scr"
 expect_code 0 "the upgrade" install
 [ "$(unix_path "$(selected)")" -ef "$dir_unix/Wavorin.scr" ] || fail "an upgrade unselected Wavorin: $(selected)"
 
-# Uninstalling while Wavorin is selected puts back the screensaver and the off state found.
+# Uninstalling while Wavorin is selected puts back the screensaver and the off state found,
+# and keeps the settings but not what interrupted saves left beside them.
+touch "$settings.pending" "$drive_c/vetsu_temp/Wavorin.ini.0123456789abcdef.tmp"
 expect_code 0 "the quiet uninstall" quiet_uninstall
 uninstalled "the quiet uninstall"
 [ ! -e "$menu_unix" ] || fail "the Start-menu folder remains: $(ls "$menu_unix")"
@@ -147,15 +149,24 @@ uninstalled "the quiet uninstall"
 [ "$(spi_active)" = 0 ] || fail "the running system has screensavers on after the uninstall"
 for snapshot in Zelvane1.alo Zelvane2.alo; do [ ! -e "$drive_c/vetsu_temp/$snapshot" ] || fail "$snapshot remains"; done
 [ -f "$settings" ] || fail "the silent uninstall removed the settings file"
+[ -z "$(ls "$drive_c/vetsu_temp" | grep -v -x Wavorin.ini)" ] || fail "the uninstall left $(ls "$drive_c/vetsu_temp")"
 
 # The user chooses another screensaver after installing: an upgrade and an uninstall keep it.
+# The upgrade leaves the shortcuts of its own language alone, whichever the earlier one spoke.
 expect_code 0 "the second first install" install
 reg_set "$desktop" SCRNSAVE.EXE "$other"
+for name in "Choose Wavorin as the screen saver" "Wavorin settings" "Wavorin をスクリーン セーバーに選ぶ" "Wavorin の設定"; do
+  cp -n "${shortcuts[0]}" "$menu_unix/$name.lnk"
+done
 expect_code 0 "the upgrade" install
 [ "$(selected)" = "$other" ] || fail "an upgrade selected Wavorin over the user's choice: $(selected)"
+[ "$(ls "$menu_unix")" = "$(printf '%s\n' "${shortcuts[@]##*/}")" ] || fail "the upgrade left the shortcuts $(ls "$menu_unix")"
+# A save stranded without its settings file is the settings, moved in, not removed.
+rm "$settings" && echo stranded > "$settings.pending"
 expect_code 0 "the last uninstall" quiet_uninstall
 uninstalled "the last uninstall"
 [ "$(selected)" = "$other" ] || fail "the uninstall replaced the user's choice: $(selected)"
+[ "$(cat "$settings")" = stranded ] && [ ! -e "$settings.pending" ] || fail "the stranded save was not moved in"
 
 # A folder with a space that has no short name (here: one whose name is too long to be made)
 # is refused before anything is written.
@@ -165,15 +176,19 @@ key_gone || fail "the refused install wrote its entry"
 [ "$(selected)" = "$other" ] || fail "the refused install selected $(selected)"
 rm -rf "$drive_c/No short name"
 
-# A folder chosen with a space in its name: SCRNSAVE.EXE still holds none.
+# An upgrade into a folder chosen with a space in its name moves the copy there, still
+# selected, and SCRNSAVE.EXE holds no space.
 spaced='C:\Wavorin test\Screen savers'
 spaced_unix=$(unix_path "$spaced")
 rm -rf "$(dirname "$spaced_unix")"
+expect_code 0 "the install before the move" install
 # NSIS takes the rest of the command line after /D= as it stands, unquoted.
 wine_run cmd /c "$(wine_run winepath -w "$installer" | tr -d '\r') /S /D=$spaced" || fail "the install into \"$spaced\" failed with $?"
 screensaver=$(selected)
 [[ "$screensaver" != *" "* ]] || fail "SCRNSAVE.EXE holds a space: $screensaver"
 [ "$(unix_path "$screensaver")" -ef "$spaced_unix/Wavorin.scr" ] || fail "SCRNSAVE.EXE names $screensaver, not the install in \"$spaced\""
+[ ! -e "$dir_unix" ] || fail "the move left $dir: $(ls "$dir_unix")"
+[ "$(reg_value "$uninstall_key" InstallLocation)" = "$spaced" ] || fail "the entry names $(reg_value "$uninstall_key" InstallLocation)"
 wine_run "$spaced\\Uninstall.exe" /S || fail "the uninstall from \"$spaced\" failed with $?"
 wait_until 300 key_gone || fail "the Uninstall key remains after the uninstall from \"$spaced\""
 rm -rf "$(dirname "$spaced_unix")"
