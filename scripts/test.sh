@@ -10,6 +10,7 @@ scripts/setup.sh
 
 echo "== layers"
 scripts/check-layers.sh
+tests/packaging/source_archive_test.sh
 
 for preset in native win64 win32; do
   echo "== build $preset"
@@ -34,10 +35,11 @@ ctest --preset native
 echo "== windows and e2e tests (wine64)"
 # A screen of our own, of a known size, whatever display the caller has.
 unset DISPLAY
+trap 'wine_server_stop; display_stop' EXIT
 display_ensure 1280x1024
 wine_env build/win64
 wine_server_start
-trap 'wine_server_stop; display_stop' EXIT
+wine_prefix_defaults
 ctest --preset win64
 
 echo "== size"
