@@ -12,20 +12,10 @@ subprocess.run(['openssl', 'req', '-x509', '-newkey', 'rsa:2048', '-nodes', '-da
                 '-addext', 'extendedKeyUsage=critical,timeStamping', '-addext', 'keyUsage=critical,digitalSignature'],
                check=True, capture_output=True)
 with open(path('tsa.cnf'), 'w') as config:
-    config.write(f"""[tsa]
-default_tsa = wavorin_test
-[wavorin_test]
-serial = {path('tsa.serial')}
-signer_cert = {path('tsa.crt')}
-certs = {path('tsa.crt')}
-signer_key = {path('tsa.key')}
-signer_digest = sha256
-default_policy = 1.3.6.1.4.1.4146.2.3
-digests = sha256, sha384, sha512
-ess_cert_id_alg = sha256
-""")
-with open(path('tsa.serial'), 'w') as serial:
-    serial.write('01\n')
+    config.write(f"[tsa]\ndefault_tsa = test\n[test]\nserial = {path('tsa.serial')}\nsigner_cert = {path('tsa.crt')}\n"
+                 f"certs = {path('tsa.crt')}\nsigner_key = {path('tsa.key')}\nsigner_digest = sha256\n"
+                 "default_policy = 1.3.6.1.4.1.4146.2.3\ndigests = sha256, sha384, sha512\ness_cert_id_alg = sha256\n")
+open(path('tsa.serial'), 'w').write('01\n')
 
 class TimestampHandler(http.server.BaseHTTPRequestHandler):
     def do_POST(self):
@@ -45,7 +35,6 @@ class TimestampHandler(http.server.BaseHTTPRequestHandler):
         pass
 
 server = http.server.HTTPServer(('127.0.0.1', 0), TimestampHandler)
-with open(path('tsa.port.new'), 'w') as port:
-    port.write(str(server.server_address[1]))
+open(path('tsa.port.new'), 'w').write(str(server.server_address[1]))
 os.rename(path('tsa.port.new'), path('tsa.port'))
 server.serve_forever()
