@@ -11,6 +11,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/test.sh
+# What is shipped is what anyone building this commit gets.
+for preset in win32 win64; do scripts/check-reproducible.sh "$preset"; done
 
 if signing_wanted; then
   for preset in win32 win64; do
