@@ -133,17 +133,31 @@ Var FinishText  ; the finish page's text: the usual one, or why Wavorin may not 
 ; space in it is then refused before anything is copied. $R0 is 1 for a refused folder.
 Function FolderHasNoShortName
   StrCpy $R0 0
-  StrCpy $R3 0
+  StrCpy $R3 ""
   ${IfNot} ${FileExists} "$INSTDIR\*.*"
-    StrCpy $R3 1
+    ; The outermost folder of the path that does not exist yet: CreateDirectory makes it and
+    ; every one inside it.
+    StrCpy $R3 "$INSTDIR"
+    ${GetParent} "$R3" $R4
+    ${DoUntil} ${FileExists} "$R4\*.*"
+      ${IfThen} $R4 == "" ${|} ${ExitDo} ${|}
+      StrCpy $R3 $R4
+      ${GetParent} "$R3" $R4
+    ${Loop}
     CreateDirectory "$INSTDIR"
   ${EndIf}
   GetFullPathName /SHORT $R1 "$INSTDIR"
   ${If} $R1 == ""
     StrCpy $R1 "$INSTDIR"
   ${EndIf}
-  ${If} $R3 == 1
-    RMDir "$INSTDIR"
+  ; The folders made here go again, the innermost first (RMDir keeps one that holds anything).
+  ${If} $R3 != ""
+    StrCpy $R4 "$INSTDIR"
+    ${Do}
+      RMDir "$R4"
+      ${IfThen} $R4 == $R3 ${|} ${ExitDo} ${|}
+      ${GetParent} "$R4" $R4
+    ${LoopUntil} $R4 == ""
   ${EndIf}
   StrCpy $R2 0
   ${Do}

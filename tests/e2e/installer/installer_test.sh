@@ -171,10 +171,10 @@ uninstalled "the last uninstall"
 # A folder with a space that has no short name (here: one whose name is too long to be made)
 # is refused before anything is written.
 expect_code 4 "an install into a folder without a short name" wine_run cmd /c \
-  "$(wine_run winepath -w "$installer" | tr -d '\r') /S /D=C:\No short name\$(printf 'a%.0s' $(seq 300))"
+  "$(wine_run winepath -w "$installer" | tr -d '\r') /S /D=C:\No short name\\$(printf 'a%.0s' $(seq 300))"
 key_gone || fail "the refused install wrote its entry"
 [ "$(selected)" = "$other" ] || fail "the refused install selected $(selected)"
-rm -rf "$drive_c/No short name"
+[ ! -e "$drive_c/No short name" ] || fail "the refused install left C:\No short name"
 
 # An upgrade into a folder chosen with a space in its name moves the copy there, still
 # selected, and SCRNSAVE.EXE holds no space.
