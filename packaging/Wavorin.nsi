@@ -5,7 +5,8 @@
 ; installed programs, and an uninstaller that undoes it. Neither replaces nor removes a file
 ; while a Wavorin from the folder runs.
 ; Made by scripts/make-installer.sh: makensis -INPUTCHARSET UTF8 -DVERSION=... -DTARGET=...
-;   -DHOST=Wavorin.scr -DRENDERER=Wavorin.dll -DLICENCE=... -DICON=... -DOUTFILE=... [-DSIGN=...]
+;   -DHOST=Wavorin.scr -DRENDERER=Wavorin.dll -DLICENCE=... -DICON=... -DOUTFILE=...
+;   -DLICENCE_FILE=LICENSE.txt -DNOTICES=THIRD-PARTY-NOTICES.txt [-DSIGN=...]
 ; SIGN names a command that signs the file it is given, in place.
 
 Unicode true
@@ -22,6 +23,8 @@ Target ${TARGET}
 !define SPIF_UPDATE_AND_TELL 3  ; SPIF_UPDATEINIFILE | SPIF_SENDCHANGE
 !define WORK_DIR "C:\vetsu_temp"
 !define PUBLISHER "the Wavorin authors"
+!define SYNCHRONIZE 0x00100000
+!define ONEXIT_WAIT_MS 60000
 
 Name "Wavorin"
 OutFile "${OUTFILE}"
@@ -36,6 +39,8 @@ ManifestDPIAware true
 ; A file that cannot be written stops the install; it is never skipped.
 AllowSkipFiles off
 SetCompressor /SOLID lzma
+; The installer carries no build times: the files it puts down are dated by the install.
+SetDateSave off
 BrandingText "Wavorin ${VERSION}"
 
 VIProductVersion "${VERSION}.0"
@@ -128,17 +133,31 @@ Var FinishText  ; the finish page's text: the usual one, or why Wavorin may not 
 ; space in it is then refused before anything is copied. $R0 is 1 for a refused folder.
 Function FolderHasNoShortName
   StrCpy $R0 0
-  StrCpy $R3 0
+  StrCpy $R3 ""
   ${IfNot} ${FileExists} "$INSTDIR\*.*"
-    StrCpy $R3 1
+    ; The outermost folder of the path that does not exist yet: CreateDirectory makes it and
+    ; every one inside it.
+    StrCpy $R3 "$INSTDIR"
+    ${GetParent} "$R3" $R4
+    ${DoUntil} ${FileExists} "$R4\*.*"
+      ${IfThen} $R4 == "" ${|} ${ExitDo} ${|}
+      StrCpy $R3 $R4
+      ${GetParent} "$R3" $R4
+    ${Loop}
     CreateDirectory "$INSTDIR"
   ${EndIf}
   GetFullPathName /SHORT $R1 "$INSTDIR"
   ${If} $R1 == ""
     StrCpy $R1 "$INSTDIR"
   ${EndIf}
-  ${If} $R3 == 1
-    RMDir "$INSTDIR"
+  ; The folders made here go again, the innermost first (RMDir keeps one that holds anything).
+  ${If} $R3 != ""
+    StrCpy $R4 "$INSTDIR"
+    ${Do}
+      RMDir "$R4"
+      ${IfThen} $R4 == $R3 ${|} ${ExitDo} ${|}
+      ${GetParent} "$R4" $R4
+    ${LoopUntil} $R4 == ""
   ${EndIf}
   StrCpy $R2 0
   ${Do}
@@ -158,6 +177,24 @@ Function RefuseFolderWithoutShortName
   ${EndIf}
 FunctionEnd
 
+; The Start-menu shortcuts, by the names of every language the installer speaks.
+!macro RemoveShortcuts
+  Delete "${START_MENU_DIR}\${CHOOSE_SHORTCUT_ENGLISH}.lnk"
+  Delete "${START_MENU_DIR}\${CHOOSE_SHORTCUT_JAPANESE}.lnk"
+  Delete "${START_MENU_DIR}\${SETTINGS_SHORTCUT_ENGLISH}.lnk"
+  Delete "${START_MENU_DIR}\${SETTINGS_SHORTCUT_JAPANESE}.lnk"
+!macroend
+
+; The files an install puts into a folder, and the folder once it is empty.
+!macro RemoveProgramFiles folder
+  Delete "${folder}\Wavorin.scr"
+  Delete "${folder}\Wavorin.dll"
+  Delete "${folder}\LICENSE.txt"
+  Delete "${folder}\THIRD-PARTY-NOTICES.txt"
+  Delete "${folder}\Uninstall.exe"
+  RMDir "${folder}"
+!macroend
+
 ; Screensavers on or off, in the setting and in the running system at once.
 !macro SetScreenSaveActive value
   System::Call 'user32::SystemParametersInfoW(i ${SPI_SETSCREENSAVEACTIVE}, i ${value}, p 0, i ${SPIF_UPDATE_AND_TELL})'
@@ -172,14 +209,29 @@ Section
   ${EndIf}
   Call WaitWhileWavorinRuns
 
-  ; A first install: no entry of an earlier one.
+  ; A first install: no entry of an earlier one. An upgrade into another folder moves the
+  ; copy: the earlier folder must be free as well, and whether Wavorin is selected is asked
+  ; of it.
   ReadRegStr $5 HKCU "${UNINSTALL_KEY}" "InstallLocation"
+  StrCpy $9 "$INSTDIR"
+  ${If} $5 != ""
+  ${AndIf} $5 != $INSTDIR
+    StrCpy $INSTDIR $5
+    Call WaitWhileWavorinRuns
+  ${EndIf}
   Call IsWavorinSelected
   StrCpy $6 $R0
+  StrCpy $INSTDIR $9
 
+  ${If} $5 != ""
+  ${AndIf} $5 != $INSTDIR
+    !insertmacro RemoveProgramFiles $5
+  ${EndIf}
   SetOutPath "$INSTDIR"
   File "/oname=Wavorin.scr" "${HOST}"
   File "/oname=Wavorin.dll" "${RENDERER}"
+  File "/oname=LICENSE.txt" "${LICENCE_FILE}"
+  File "/oname=THIRD-PARTY-NOTICES.txt" "${NOTICES}"
   WriteUninstaller "$INSTDIR\Uninstall.exe"
 
   ; A policy decides the screensaver where it names one: the installer changes no policy
@@ -211,7 +263,9 @@ Section
     ${EndIf}
   ${EndIf}
 
-  ; Choosing it again at any time, in the platform's own way, and its settings.
+  ; Choosing it again at any time, in the platform's own way, and its settings; in the
+  ; installer's language alone, whatever an earlier install spoke.
+  !insertmacro RemoveShortcuts
   CreateDirectory "${START_MENU_DIR}"
   CreateShortCut "${START_MENU_DIR}\$(ChooseShortcut).lnk" "$SYSDIR\rundll32.exe" \
     "desk.cpl,InstallScreenSaver $INSTDIR\Wavorin.scr" "$INSTDIR\Wavorin.scr" 0
@@ -224,14 +278,36 @@ Section
   WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\Wavorin.scr,0"
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" $2
   WriteRegStr HKCU "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
-  WriteRegStr HKCU "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\Uninstall.exe"'
-  WriteRegStr HKCU "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\Uninstall.exe" /S'
+  ; "_?=" runs the uninstaller in place, so the caller (Settings > Apps, a package manager)
+  ; waits for the uninstall itself and gets its exit code: started without it, an NSIS
+  ; uninstaller hands over to a copy of itself and ends at once with 0.
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\Uninstall.exe" _?=$INSTDIR'
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\Uninstall.exe" /S _?=$INSTDIR'
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
 SectionEnd
 
 Function OpenScreenSaverSettings
   Exec '"$SYSDIR\control.exe" desk.cpl,,@screensaver'
+FunctionEnd
+
+; Started with /ONEXIT=<process id>: the remains of an uninstall that ran in place, this
+; program's own file and the emptied folder, which can go only once that process has ended.
+; This is a copy in the temporary folder (NSIS makes it when "_?=" is not given).
+Function un.onInit
+  ${GetParameters} $R0
+  ClearErrors
+  ${GetOptions} $R0 "/ONEXIT=" $R1
+  ${IfNot} ${Errors}
+    System::Call 'kernel32::OpenProcess(i ${SYNCHRONIZE}, i 0, i R1) p .R2'
+    ${If} $R2 != 0
+      System::Call 'kernel32::WaitForSingleObject(p R2, i ${ONEXIT_WAIT_MS})'
+      System::Call 'kernel32::CloseHandle(p R2)'
+    ${EndIf}
+    Delete "$INSTDIR\Uninstall.exe"
+    RMDir "$INSTDIR"
+    Quit
+  ${EndIf}
 FunctionEnd
 
 Section "Uninstall"
@@ -253,11 +329,7 @@ Section "Uninstall"
     ${EndIf}
   ${EndIf}
 
-  ; The shortcuts carry the names of the installer's language, whichever this one speaks.
-  Delete "${START_MENU_DIR}\${CHOOSE_SHORTCUT_ENGLISH}.lnk"
-  Delete "${START_MENU_DIR}\${CHOOSE_SHORTCUT_JAPANESE}.lnk"
-  Delete "${START_MENU_DIR}\${SETTINGS_SHORTCUT_ENGLISH}.lnk"
-  Delete "${START_MENU_DIR}\${SETTINGS_SHORTCUT_JAPANESE}.lnk"
+  !insertmacro RemoveShortcuts
   RMDir "${START_MENU_DIR}"
 
   ; A run's snapshot pictures (one is a photograph of the desktop) always go; the settings
@@ -265,20 +337,29 @@ Section "Uninstall"
   ; when nothing else is left in it.
   Delete "${WORK_DIR}\Zelvane1.alo"
   Delete "${WORK_DIR}\Zelvane2.alo"
+  ; An interrupted save leaves its new file as Wavorin.ini.<random>.tmp: never the settings.
+  Delete "${WORK_DIR}\Wavorin.ini.*.tmp"
+  ; A save that Windows could not move in waits as Wavorin.ini.pending. Without a
+  ; Wavorin.ini it holds the settings and is moved in, as the next start would do; beside
+  ; one it is stale.
+  ${If} ${FileExists} "${WORK_DIR}\Wavorin.ini.pending"
+    ${If} ${FileExists} "${WORK_DIR}\Wavorin.ini"
+      Delete "${WORK_DIR}\Wavorin.ini.pending"
+    ${Else}
+      Rename "${WORK_DIR}\Wavorin.ini.pending" "${WORK_DIR}\Wavorin.ini"
+    ${EndIf}
+  ${EndIf}
   ${If} ${FileExists} "${WORK_DIR}\Wavorin.ini"
     MessageBox MB_YESNO|MB_ICONQUESTION "$(RemoveSettingsQuestion)" /SD IDNO IDNO keep_settings
     Delete "${WORK_DIR}\Wavorin.ini"
-    Delete "${WORK_DIR}\Wavorin.ini.pending"  ; a save that could not be moved in
     keep_settings:
   ${EndIf}
   RMDir "${WORK_DIR}"
 
-  ; The entry in the list of installed programs goes last, and only once every file is gone,
-  ; so that an interrupted or refused uninstall can be run again.
+  ; The entry in the list of installed programs goes only once both programs are gone, and
+  ; the uninstaller after it, so that an interrupted or refused uninstall can be run again.
   Delete "$INSTDIR\Wavorin.scr"
   Delete "$INSTDIR\Wavorin.dll"
-  Delete "$INSTDIR\Uninstall.exe"
-  RMDir "$INSTDIR"
   ${If} ${FileExists} "$INSTDIR\Wavorin.scr"
   ${OrIf} ${FileExists} "$INSTDIR\Wavorin.dll"
     MessageBox MB_OK|MB_ICONEXCLAMATION "$(FilesRemain)" /SD IDOK
@@ -286,4 +367,15 @@ Section "Uninstall"
     Quit
   ${EndIf}
   DeleteRegKey HKCU "${UNINSTALL_KEY}"
+  Delete "$INSTDIR\LICENSE.txt"
+  Delete "$INSTDIR\THIRD-PARTY-NOTICES.txt"
+  ; Run in place ("_?="), this program cannot remove its own file while it runs: a copy of
+  ; it in the temporary folder removes the file and the folder as soon as this one has ended.
+  Delete "$INSTDIR\Uninstall.exe"
+  ${If} ${FileExists} "$INSTDIR\Uninstall.exe"
+    System::Call 'kernel32::GetCurrentProcessId() i .R0'
+    Exec '"$INSTDIR\Uninstall.exe" /ONEXIT=$R0'
+  ${Else}
+    RMDir "$INSTDIR"
+  ${EndIf}
 SectionEnd

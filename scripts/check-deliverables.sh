@@ -49,7 +49,7 @@ for build in "$@"; do
     [ -f "$zip" ] || continue
     folder=$(basename "$zip" .zip)
     rm -rf "${unpacked:?}"/* && (zip=$(realpath "$zip") && cd "$unpacked" && cmake -E tar xf "$zip")
-    for file in Wavorin.scr Wavorin.dll README.txt LICENSE.txt; do
+    for file in Wavorin.scr Wavorin.dll README.txt LICENSE.txt THIRD-PARTY-NOTICES.txt; do
       [ -f "$unpacked/$folder/$file" ] || { echo "$build: $folder.zip holds no $folder/$file"; status=1; }
     done
     for program in "$unpacked/$folder"/Wavorin.scr "$unpacked/$folder"/Wavorin.dll; do

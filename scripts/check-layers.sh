@@ -74,5 +74,6 @@ source_files common host renderer tools tests bench | grep -E '\.(cpp|h)$' |
     }
     END {
       if (bad) exit 1
+      if (!checked) { print "layers: no includes between rooms found: no source files listed?"; exit 1 }
       print "layers: " checked " includes between rooms, each looking down"
     }'

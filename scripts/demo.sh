@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Builds the 64-bit pair and shows it under Wine: on the current X display when there is
-# one, else on a virtual screen, saving screenshots into a folder it prints.
+# Builds the 64-bit pair and the helper programs it shows them with (nothing else) and shows
+# them under Wine: on the current X display when there is one, else on a virtual screen,
+# saving screenshots into a folder it prints. Stopped at any point (Ctrl+C), it leaves the
+# Wine prefix it shares with the tests at 100 % scaling and no server of its own running.
 #   1. the preview, embedded in a stand-in for the system's screensaver settings page;
 #   2. a screensaver run (/s) over a sample desktop, ended by Esc, and the settings file;
 #   3. the dialog controls in their gallery;
@@ -11,20 +13,27 @@ cd "$(dirname "$0")/.."
 
 scripts/setup.sh
 cmake --preset win64 >/dev/null
-cmake --build --preset win64
+cmake --build --preset win64 --target wavorin_host wavorin_renderer PreviewPane SampleDesktop ControlGallery
 
 headless=0
 if [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then
   unset DISPLAY
   headless=1
 fi
+# 150 % display scaling, as Wine reads it at each program's start.
+display_scale() {  # display_scale DOTS-PER-INCH
+  wine_run reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+}
+scaled=0
+# Whatever stops the demo: the scaling put back, the servers it started ended.
+trap '[ $scaled = 0 ] || display_scale 96; wine_server_stop; display_stop' EXIT
+trap 'exit 130' INT TERM HUP
 display_ensure 1280x1024
 shots=$PWD/shots/$(date +%Y%m%d-%H%M%S)
 mkdir -p "$shots"
 
 wine_env build/win64
 wine_server_start
-trap 'wine_server_stop; display_stop' EXIT
 
 snap() {  # snap NAME: a screenshot of the whole screen
   import -window root "$shots/$1.png" && echo "screenshot: $shots/$1.png"
@@ -104,13 +113,11 @@ show_dialog() {  # show_dialog SCREENSHOT-NAME SOURCE REPEAT-TRACK FILE
 show_dialog dialog-none 0 0 ''
 show_dialog dialog-cd 1 7 ''
 show_dialog dialog-file 2 0 'C:\Wavorin\sample.mp3'
-# 150 % display scaling, as Wine reads it at each program's start.
-display_scale() {  # display_scale DOTS-PER-INCH
-  wine_run reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
-}
+scaled=1
 display_scale 144
 show_dialog dialog-150 1 7 ''
 display_scale 96
+scaled=0
 
 [ $headless = 1 ] && echo "screenshots are in $shots"
 exit 0

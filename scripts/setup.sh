@@ -11,7 +11,7 @@ packages=(
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   locales fonts-ipafont-gothic
   libosmesa6-dev libglu1-mesa-dev libstb-dev
-  sox lame nsis osslsigncode openssl
+  sox lame nsis osslsigncode openssl python3-yaml softhsm2 libengine-pkcs11-openssl
 )
 
 missing=()
@@ -22,7 +22,20 @@ done
 
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
-echo "setup: installing ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
+echo "setup: ${#missing[@]} of the ${#packages[@]} packages the project needs are missing: ${missing[*]}"
+echo "setup: reading the package lists (apt-get update)"
 $sudo apt-get update -qq
-$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+install=(apt-get install -y --no-install-recommends "${missing[@]}")
+# What that comes to with what the packages need, and how much to download.
+total=$($sudo "${install[@]}" -s | grep -c '^Inst ' || true)
+megabytes=$($sudo "${install[@]}" --print-uris -qq | awk '{ bytes += $3 } END { printf "%d", bytes / 1e6 }')
+echo "setup: installing $total packages, $megabytes MB to download; on a fresh Debian 12 this takes" \
+  "several minutes"
+# One line a step, counted: each download, then each package set up.
+$sudo "${install[@]}" -q -o Dpkg::Progress-Fancy=0 |
+  awk -v total="$total" '
+    /^Get:/ { printf "setup: [%d/%d] downloaded %s\n", ++fetched, total, $5; fflush() }
+    /^Setting up / { printf "setup: [%d/%d] set up %s\n", ++done, total, $3; fflush() }
+    /^(E|W):/ { print; fflush() }'
+echo "setup: done"

@@ -14,4 +14,5 @@ count_lines() {
 count_installer_lines() { grep -E '\.(nsi|nsh)$' | xargs -r cat | grep -c -v -E '^\s*$|^\s*;' || true; }
 tests=$(source_files tests | count_lines)
 code=$(( $(source_files . | grep -v -E '^(tests|docs)/' | count_lines) + $(source_files . | grep -v -E '^(tests|docs)/' | count_installer_lines) ))
+[ "$code" -gt 0 ] || { echo "test-ratio: no code found under $PWD" >&2; exit 1; }
 echo "tests: $tests lines, code: $code lines, ratio $(awk -v t="$tests" -v c="$code" 'BEGIN { printf "%.2f", t / c }')"

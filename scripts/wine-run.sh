@@ -7,7 +7,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 
 build=$1
 shift
+trap display_stop EXIT
 wine_env "$build"
 display_ensure 1280x1024
-trap display_stop EXIT
 wine_run "$@"

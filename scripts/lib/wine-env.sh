@@ -17,9 +17,17 @@ wine_env() {
   export ALSA_CONFIG_PATH="$wine_dir/asound.conf"
   (
     flock 9
-    if [ ! -d "$wine_dir/locale/ja_JP.UTF-8" ]; then
+    if [ ! -f "$wine_dir/locale/ja_JP.UTF-8/LC_CTYPE" ]; then
       mkdir -p "$wine_dir/locale"
-      localedef -i ja_JP -f UTF-8 "$wine_dir/locale/ja_JP.UTF-8" 2>/dev/null || true
+      # localedef warns (and exits 1) on harmless details of the locale's source; only a
+      # locale that was not made stops us, with what localedef said.
+      local said
+      said=$(localedef -i ja_JP -f UTF-8 "$wine_dir/locale/ja_JP.UTF-8" 2>&1) || true
+      if [ ! -f "$wine_dir/locale/ja_JP.UTF-8/LC_CTYPE" ]; then
+        echo "wine-env: the Japanese locale (ja_JP.UTF-8) could not be made in $wine_dir/locale:" >&2
+        echo "$said" >&2
+        exit 1
+      fi
     fi
     if [ ! -f "$ALSA_CONFIG_PATH" ]; then
       { cat /usr/share/alsa/alsa.conf 2>/dev/null; echo 'pcm.!default { type null }'; } \
@@ -29,7 +37,7 @@ wine_env() {
       WINEDLLOVERRIDES="mscoree,mshtml=" "$WINE64" wineboot -i >/dev/null 2>&1 </dev/null
       "$WINESERVER" -w
     fi
-  ) 9>"$wine_dir/.lock"
+  ) 9>"$wine_dir/.lock" || return 1
   WINE_LOCPATH="$wine_dir/locale"
 }
 
@@ -66,6 +74,12 @@ wine_desktop_running() {
 }
 wine_server_stop() { "$WINESERVER" -k >/dev/null 2>&1 || true; }
 
+# wine_prefix_defaults: the prefix's settings the tests rely on, whatever a demo or an
+# earlier run left: 100 % display scaling (96 dots per inch).
+wine_prefix_defaults() {
+  wine_run reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f </dev/null >/dev/null 2>&1
+}
+
 # display_ensure WIDTHxHEIGHT: when there is no X display, starts Xvfb of that size and
 # exports DISPLAY; XVFB_PID is set when we started one.
 XVFB_PID=
@@ -83,7 +97,7 @@ display_ensure() {
   local number
   number=$(head -n1 "$fd_file")
   rm -f "$fd_file"
-  [ -n "$number" ] || { echo "Xvfb did not start within 30 s" >&2; return 1; }
+  [ -n "$number" ] || { echo "Xvfb did not start within 30 s" >&2; display_stop; return 1; }
   export DISPLAY=":$number"
 }
 

@@ -1,0 +1,3 @@
+# Run by cpack once the ZIP is made (CPACK_POST_BUILD_SCRIPTS).
+execute_process(COMMAND python3 ${CMAKE_CURRENT_LIST_DIR}/normalise_zip.py ${CPACK_WAVORIN_SOURCE_DATE} ${CPACK_PACKAGE_FILES}
+  COMMAND_ERROR_IS_FATAL ANY)
