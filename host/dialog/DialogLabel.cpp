@@ -83,14 +83,17 @@ LRESULT DialogLabel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 
 LRESULT DialogLabel::OnKeyDown(WPARAM key, LPARAM flags)
 {
+    // Copies: a handler may destroy the label.
     const bool repeated = (flags & (1 << 30)) != 0;
     const int step = key == VK_UP || key == VK_LEFT ? -1 : key == VK_DOWN || key == VK_RIGHT ? 1 : 0;
-    const bool space = key == VK_SPACE && !repeated && onSpaceKey;
-    if ((step == 0 || !onArrowKey) && !space) return DefWindowProcW(hwnd(), WM_KEYDOWN, key, flags);
-    const auto handler = onArrowKey;
-    const auto choose = onSpaceKey;
-    if (space) choose();
-    else handler(step);
+    if (key == VK_SPACE && !repeated && onSpaceKey) {
+        const auto choose = onSpaceKey;
+        choose();
+        return 0;
+    }
+    if (step == 0 || !onArrowKey) return DefWindowProcW(hwnd(), WM_KEYDOWN, key, flags);
+    const auto move = onArrowKey;
+    move(step);
     return 0;
 }
 

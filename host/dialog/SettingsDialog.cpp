@@ -472,9 +472,7 @@ void SettingsDialog::Close()
     if (GetWindowRect(hwnd(), &window)) Zoom(window, PointRect(zoomPoint_));
     // The caller takes input again before the dialog goes, so the system activates it.
     ReleaseCaller();
-    const HWND caller = caller_;
-    DestroyWindow(hwnd());
-    if (caller && IsWindow(caller)) SetForegroundWindow(caller);
+    DestroyWindow(hwnd());  // WM_DESTROY brings the caller forward
 }
 
 void SettingsDialog::ReleaseCaller()

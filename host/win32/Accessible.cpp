@@ -190,7 +190,7 @@ private:
 }  // namespace
 
 AccessibleAnswer::AccessibleAnswer(HWND window, Describe describe, Act act)
-    : window_(window), source_(std::make_shared<Source>(Source{window, std::move(describe), std::move(act)}))
+    : source_(std::make_shared<Source>(Source{window, std::move(describe), std::move(act)}))
 {
 }
 
@@ -208,7 +208,7 @@ std::optional<LRESULT> AccessibleAnswer::Answer(WPARAM flags, LPARAM objectId) c
 
 void AccessibleAnswer::Announce(DWORD event) const
 {
-    NotifyWinEvent(event, window_, OBJID_CLIENT, CHILDID_SELF);
+    NotifyWinEvent(event, source_->window, OBJID_CLIENT, CHILDID_SELF);
 }
 
 AccessibleSubclass::AccessibleSubclass(HWND window, AccessibleAnswer::Describe describe)

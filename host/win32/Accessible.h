@@ -42,7 +42,6 @@ public:
     struct Source;
 
 private:
-    HWND window_;
     std::shared_ptr<Source> source_;
 };
 

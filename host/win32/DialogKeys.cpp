@@ -15,14 +15,14 @@ LRESULT CALLBACK RouteDialogKeys(int code, WPARAM removal, LPARAM lParam)
     if (code == HC_ACTION && removal == PM_REMOVE && message && message->hwnd && message->message >= WM_KEYFIRST &&
         message->message <= WM_KEYLAST) {
         const HWND root = GetAncestor(message->hwnd, GA_ROOT);
-        const WPARAM key = message->wParam;
-        const bool moves = key == VK_TAB || key == VK_LEFT || key == VK_RIGHT || key == VK_UP || key == VK_DOWN;
-        if (root && GetPropW(root, kDialogKeysProperty) && message->message == WM_KEYDOWN && moves) {
+        if (root && GetPropW(root, kDialogKeysProperty)) {
+            const WPARAM key = message->wParam;
+            const bool moves = key == VK_TAB || key == VK_LEFT || key == VK_RIGHT || key == VK_UP || key == VK_DOWN;
             // The keyboard moves the focus: its cues show from now on, as in the system's dialogs.
-            SendMessageW(root, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
-        }
-        if (root && GetPropW(root, kDialogKeysProperty) && IsDialogMessageW(root, message)) {
-            message->message = WM_NULL;
+            if (message->message == WM_KEYDOWN && moves) {
+                SendMessageW(root, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+            }
+            if (IsDialogMessageW(root, message)) message->message = WM_NULL;
         }
     }
     return CallNextHookEx(nullptr, code, removal, lParam);

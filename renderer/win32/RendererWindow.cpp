@@ -73,7 +73,7 @@ void OnDisplayChange(HWND window, RendererState& state)
 {
     const SIZE screen = PrimaryMonitorSize(state);
     SetWindowPos(window, nullptr, 0, 0, screen.cx, screen.cy, SWP_NOZORDER | SWP_NOACTIVATE);
-    state.pacer = FramePacer(RefreshRate(state.dc), state.counterFrequency);
+    PaceToMonitor(state);
     if (state.covers) state.covers->Rebuild();
 }
 
@@ -183,7 +183,10 @@ SIZE PrimaryMonitorSize(const RendererState& state)
     return {state.windowWidth, state.windowHeight};
 }
 
-int RefreshRate(HDC dc) { return GetDeviceCaps(dc, VREFRESH); }
+void PaceToMonitor(RendererState& state)
+{
+    state.pacer = FramePacer(GetDeviceCaps(state.dc, VREFRESH), state.counterFrequency);
+}
 
 DisplayStateWatch::DisplayStateWatch(HWND window)
     : notify_(RegisterPowerSettingNotification(window, &kConsoleDisplayState, DEVICE_NOTIFY_WINDOW_HANDLE))

@@ -27,8 +27,9 @@ HWND CreateRendererWindow(HINSTANCE instance, RendererState& state);
 // file recorded (a size from another screen, or none).
 SIZE PrimaryMonitorSize(const RendererState& state);
 
-// The monitor's refresh rate as its device context reports it (0 or 1: unknown).
-int RefreshRate(HDC dc);
+// Frames from now on keep to the refresh rate of the monitor the window's device context
+// shows (60 where it reports none).
+void PaceToMonitor(RendererState& state);
 
 // The console display's state (GUID_CONSOLE_DISPLAY_STATE): off, on or dimmed.
 inline constexpr GUID kConsoleDisplayState = {0x6fe69556, 0x704a, 0x47a0, {0x8f, 0x24, 0xc2, 0x8d, 0x93, 0x6f, 0xda, 0x47}};

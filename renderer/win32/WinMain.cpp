@@ -42,7 +42,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
     QueryPerformanceCounter(&start);
     state.counterFrequency = frequency.QuadPart;
     state.startCount = start.QuadPart;  // the set-up time counts into the first frame's time
-    state.pacer = FramePacer(RefreshRate(state.dc), state.counterFrequency);
+    PaceToMonitor(state);
 
     if (!InitScene(state.scene, state.clientWidth, state.clientHeight)) return 0;
     state.running = true;

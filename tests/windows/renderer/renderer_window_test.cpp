@@ -118,7 +118,7 @@ TEST_F(RendererWindowTest, ADisplayChangeCoversThePrimaryMonitorAndFramesTheScen
 TEST_F(RendererWindowTest, FramesComeOnlyWhileTheDisplayIsOnAndNoFasterThanItRefreshes)
 {
     StartScene();
-    state.pacer = FramePacer(RefreshRate(state.dc), state.counterFrequency);
+    PaceToMonitor(state);
     ShowWindow(window, SW_SHOWNOACTIVATE);  // a hidden window is never painted
     DEVMODEW mode{};
     mode.dmSize = sizeof mode;
