@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <memory>
@@ -275,14 +276,10 @@ std::vector<RECT> Layout(HWND dialog)
 {
     std::vector<RECT> places(1);
     GetClientRect(dialog, &places[0]);
-    struct Walk {
-        HWND dialog;
-        std::vector<RECT>* places;
-    } walk{dialog, &places};
+    std::pair walk{dialog, &places};
     EnumChildWindows(dialog, [](HWND child, LPARAM self) {
-        const auto& into = *reinterpret_cast<Walk*>(self);
-        into.places->push_back(PlaceOf(child, into.dialog));
-        return TRUE;
+        const auto& [into, list] = *reinterpret_cast<decltype(walk)*>(self);
+        return list->push_back(PlaceOf(child, into)), TRUE;
     }, reinterpret_cast<LPARAM>(&walk));
     return places;
 }
@@ -316,10 +313,9 @@ TEST(SettingsDialog, NewScaleLaysOutAsIfOpenedAtIt)
     const std::vector<RECT> expected = Layout(opened->hwnd()), laid = Layout(moved->hwnd());
     ASSERT_EQ(laid.size(), expected.size());
     for (std::size_t i = 0; i < laid.size(); ++i) {
-        EXPECT_NEAR(laid[i].left, expected[i].left, 1) << i;
-        EXPECT_NEAR(laid[i].top, expected[i].top, 1) << i;
-        EXPECT_NEAR(laid[i].right, expected[i].right, 1) << i;
-        EXPECT_NEAR(laid[i].bottom, expected[i].bottom, 1) << i;
+        const LONG off = std::max({std::abs(laid[i].left - expected[i].left), std::abs(laid[i].top - expected[i].top),
+                                   std::abs(laid[i].right - expected[i].right), std::abs(laid[i].bottom - expected[i].bottom)});
+        EXPECT_LE(off, 1) << i;
     }
     const HWND repeatBox = FindWindowExW(MusicPanel(*moved), nullptr, L"COMBOBOX", nullptr);
     EXPECT_EQ(FontHeight(repeatBox), FontHeight(FindWindowExW(MusicPanel(*opened), nullptr, L"COMBOBOX", nullptr)));
