@@ -28,8 +28,12 @@ protected:
     void TearDown() override { fs::remove_all(folder_); }
     void Put(const std::string& bytes) { std::ofstream(file_, std::ios::binary) << bytes; }
     std::string Bytes() const { return {std::istreambuf_iterator<char>(std::ifstream(file_, std::ios::binary).rdbuf()), {}}; }
-    // The file is alone in its folder: no temporary file was left behind.
-    void ExpectAlone() const { EXPECT_EQ(std::distance(fs::directory_iterator(folder_), {}), 1); }
+    // The file holds these bytes, alone in its folder: no temporary file was left behind.
+    void ExpectFile(const std::string& bytes) const
+    {
+        EXPECT_EQ(Bytes(), bytes);
+        EXPECT_EQ(std::distance(fs::directory_iterator(folder_), {}), 1);
+    }
 
     const fs::path folder_ = fs::temp_directory_path() /
                              ("wavorin_ini_" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
@@ -43,10 +47,9 @@ TEST_F(IniFileTest, CreatesReadsAndUpdatesTheFile)
     EXPECT_EQ(ReadDimension(file_, kSection, kKeyWidth, kDefaultWidth), kDefaultWidth);  // zero is no size
     ASSERT_TRUE(WriteString(file_, kSection, kKeyMusicSource, "2"));
     ASSERT_TRUE(WriteString(file_, kSection, kKeyWidth, "800"));
-    EXPECT_EQ(Bytes(), "[Section]\r\nWidth=800\r\nBGM\x8B\xE6\x95\xAA=2\r\n");
+    ExpectFile("[Section]\r\nWidth=800\r\nBGM\x8B\xE6\x95\xAA=2\r\n");
     EXPECT_EQ(ReadDimension(file_, kSection, kKeyWidth, kDefaultWidth), 800);
     EXPECT_EQ(ReadInt(file_, kSection, kKeyMusicSource, 0), 2);
-    ExpectAlone();
     // The same value again leaves the file untouched.
     const auto dayAgo = fs::file_time_type::clock::now() - std::chrono::hours(24);
     fs::last_write_time(file_, dayAgo);
@@ -76,8 +79,7 @@ TEST_F(IniFileTest, FailedWritesLeaveEverythingAsItWas)
     EXPECT_FALSE(WriteString(folder_, kSection, kKeyWidth, "1"));  // a folder is no settings file
     fs::permissions(file_, fs::perms::owner_read);
     EXPECT_FALSE(WriteString(file_, kSection, kKeyWidth, "2"));
-    EXPECT_EQ(Bytes(), "[Section]\nWidth=1\n");
-    ExpectAlone();
+    ExpectFile("[Section]\nWidth=1\n");
     fs::permissions(file_, fs::perms::owner_write, fs::perm_options::add);
     fs::resize_file(file_, kMaxFileBytes);  // sparse: cheap to make; the largest file read
     EXPECT_EQ(ReadInt(file_, kSection, kKeyWidth, 7), 1);
@@ -101,8 +103,7 @@ TEST_F(IniFileTest, ADiskThatFillsUpFailsTheSaveAndLeavesTheOldFile)
     const bool saved = ReplaceFileAtomically(file_, std::string(8192, 'x'));
     setrlimit(RLIMIT_FSIZE, &previous);
     EXPECT_FALSE(saved);
-    EXPECT_EQ(Bytes(), "[Section]\nWidth=1\n");
-    ExpectAlone();
+    ExpectFile("[Section]\nWidth=1\n");
 }
 
 // As Windows' replace can fail: the old file already removed, the new one not moved in.
@@ -118,21 +119,18 @@ TEST_F(IniFileTest, NewFileKeptWhereTheOldOneWasLostAndMovedInByTheNextReadOrWri
     EXPECT_FALSE(ReplaceFileAtomically(file_, "[Section]\nWidth=2\n", [] {}, LoseTheOldFile));
     EXPECT_FALSE(fs::exists(file_));
     EXPECT_EQ(ReadInt(file_, kSection, kKeyWidth, 7), 2);
-    EXPECT_EQ(Bytes(), "[Section]\nWidth=2\n");
-    ExpectAlone();
+    ExpectFile("[Section]\nWidth=2\n");
 
     EXPECT_FALSE(ReplaceFileAtomically(file_, "[Section]\nWidth=3\n", [] {}, LoseTheOldFile));
     EXPECT_TRUE(WriteString(file_, kSection, kKeyHeight, "4"));
-    EXPECT_EQ(Bytes(), "[Section]\nWidth=3\nHeight=4\n");
-    ExpectAlone();
+    ExpectFile("[Section]\nWidth=3\nHeight=4\n");
 
     // Where the old file stays, a replacement that cannot be moved in leaves nothing behind.
     const auto busy = [](const fs::path&, const fs::path&) { return MoveOutcome::Busy; };
     int pauses = 0;
     EXPECT_FALSE(ReplaceFileAtomically(file_, "[Section]\nWidth=5\n", [&] { ++pauses; }, busy));
     EXPECT_EQ(pauses, 4);
-    EXPECT_EQ(Bytes(), "[Section]\nWidth=3\nHeight=4\n");
-    ExpectAlone();
+    ExpectFile("[Section]\nWidth=3\nHeight=4\n");
 }
 
 }  // namespace

@@ -65,10 +65,8 @@ TEST(BmpWriter, WritesTheKindTheReaderReadsBackForEveryRowPadding)
     for (int width : {1, 2, 3, 4, 5}) {
         const Picture picture = Gradient(width, 3);
         const ReadResult read = ReadBytes(*EncodeBmp(picture));
-        ASSERT_EQ(read.status, ReadStatus::Loaded) << width;
-        EXPECT_EQ(read.picture.width, width);
-        EXPECT_EQ(read.picture.height, 3);
-        EXPECT_EQ(read.picture.pixels, picture.pixels) << width;
+        EXPECT_EQ(std::tuple(read.status, read.picture.width, read.picture.height, read.picture.pixels),
+                  std::tuple(ReadStatus::Loaded, width, 3, picture.pixels)) << width;
     }
 }
 
