@@ -143,7 +143,6 @@ TEST(FrameFace, EveryDrawingShowsItsColours)
     // {name, change to the dialog's panel, rows}
     const std::tuple<const char*, void (*)(FramePanelProperties&), std::vector<Shows>> kDrawings[] = {
         {"dialog", [](FramePanelProperties&) {}, steps},
-        {"opacity 0", [](FramePanelProperties& p) { p.shadowOpacity = 0; }, {{{{kW - 5, kH / 2}}, Grey(204)}}},
         {"style 2", [](FramePanelProperties& p) { p.frameStyle = 2, p.backColourIs = 1, p.backColour = Rgb(10, 20, 30); },
          {{{{0, 0}, {kW / 2, kH / 2}, {kW - 1, kH - 1}, {kW - 5, kH / 2}, {kW / 2, kH - 5}}, {10, 20, 30}}}},
         {"no shadow", [](FramePanelProperties& p) { p.showShadow = false, p.fillColour = Rgb(255, 255, 255), p.borderColour = Rgb(0, 0, 128); },
