@@ -52,7 +52,6 @@ TEST(SmoothShadowCorners, FillsExactBackgroundPixelsInTheRegionsWithTheRoundedAv
     EXPECT_EQ((std::vector<int>{r[0].left, r[0].right, r[0].top, r[0].bottom, r[1].left, r[1].right, r[1].top, r[1].bottom,
                                 r[2].left, r[2].right, r[2].top, r[2].bottom}),
               (std::vector<int>{481, 498, 153, 170, 481, 498, 5, 20, 5, 20, 153, 170}));
-    for (const PixelRegion& region : SmoothingRegions(501, 173, 5, 0)) EXPECT_TRUE(region.Empty());
     MemorySurface square(60, kGrey);  // a square corner smooths nothing
     SmoothShadowCorners(square, kGrey, 60, 60, 5, 0);
     EXPECT_EQ(square.writes, 0);

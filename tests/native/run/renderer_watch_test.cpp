@@ -23,7 +23,6 @@ TEST(RendererWatch, EndsTheRunOnlyWhenTheRendererIsGone)
         {"starting late", {{false, false, 5ms}, {false, false, 500ms}, {true, false, 1500ms}}, 3},
         {"closed with Esc", {{true, false, 900ms}, {true, false, 1400ms}, {false, false, 1900ms}}, 2},
         {"crashed before its window", {{false, false, 5ms}, {false, true, 500ms}}, 1},
-        {"never started", {{false, true, 0ms}}, 0},
         {"ended beside another one's window", {{true, false, 500ms}, {true, true, 1000ms}}, 1},
         {"no window within the grace time", {{false, false, 29'999ms}, {false, false, 30'000ms}}, 1},
     };
