@@ -97,11 +97,8 @@ TEST(FramePanelProperties, DefaultsFollowTheContainerAndStoreNothing)
     WriteFramePanel(store, DefaultFramePanel(kDialogGrey), kDialogGrey);
     EXPECT_TRUE(store.Entries().empty());
     EXPECT_EQ(ReadFramePanel(store, Rgb(1, 2, 3)), (FramePanelProperties{kSquareFrame, 50, true, 5, Rgb(1, 2, 3), Rgb(1, 2, 3), 0, 0, 10}));
-    for (auto [clamp, value, held] : {std::tuple{&ClampShadowOpacity, -5, 0}, {&ClampShadowOpacity, 150, 100}, {&ClampShadowOpacity, 37, 37},
-                                      {&ClampCornerDepth, -1, 0}, {&ClampCornerDepth, 80, 50}, {&ClampCornerDepth, 50, 50},
-                                      {&ClampShadowDepth, 1, 2}, {&ClampShadowDepth, 2, 2}, {&ClampShadowDepth, 45, 45}, {&ClampShadowDepth, 1000, 50}}) {
-        EXPECT_EQ(clamp(value), held) << value;
-    }
+    // The depths' ranges show where they are read back (below); the opacity is held only by its setter.
+    for (auto [value, held] : {std::pair{-5, 0}, {150, 100}, {37, 37}}) EXPECT_EQ(ClampShadowOpacity(value), held) << value;
     FramePanelProperties panel = DefaultFramePanel(kDialogGrey);
     panel.backColour = Rgb(9, 9, 9);
     EXPECT_EQ(FrameBackground(panel, Rgb(1, 1, 1)), Rgb(1, 1, 1));  // the container's, unless chosen
