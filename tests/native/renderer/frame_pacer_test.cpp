@@ -21,7 +21,7 @@ TEST(FramePacer, WaitsForTheNextRefreshKeepingOneSchedule)
     } rows[] = {
         {50, 1000, {}, 0, 0},               // no frame yet: due at once
         {50, 1000, {100}, 105, 15},         // 20 ms apart
-        {50, 1000, {100}, 120, 0},          // due exactly then
+        {50, 1000, {100}, 125, 0},          // overdue: at once
         {50, 1000, {100, 123}, 130, 10},    // 3 ms late: the schedule stays (next at 140)
         {50, 1000, {100, 250}, 251, 19},    // stalled: a new schedule, no frames drawn back to back
         {0, 1000, {100}, 101, 16},          // no rate reported: 60 Hz, 17 ticks a frame
