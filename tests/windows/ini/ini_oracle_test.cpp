@@ -164,7 +164,6 @@ TEST(IniOracle, TrickyFilesAndWrites)
         {"[\x83\x5B\x83\x5D]\r\n\x83\x41=1\r\n\x83\x61=2\r\n\x95\x5C\x83\x5C=3\r\n[\x83\x5D]\r\nk=4\r\n",
          {"\x83\x5B\x83\x5D", "\x83\x5D", "\x83\x5B"}, {"\x83\x41", "\x83\x61", "\x95\x5C\x83\x5C", "k"},
          {{"\x83\x5D", "\x83\x41", "\x95\x5C"}}},
-        {"; top\r\n\r\n[S]\r\n; note=1\r\n  a = old \r\n  \r\nb = 2 \r\n", {"S"}, {"a", "b", "; note", ";"}, {{"S", "a", "new"}}},
         {"[S]\r\na\r\na=1\r\n b \r\nb=2\r\n\r\n\r\n[T]\r\n", {"S", "T"}, {"a", "b", "c"}, {{"S", "a", "5"}, {"S", "c", "3"}}},
         {" \t[ S\t]  x\r\n \t a \t= \t1 \t\r\nb\v=\f2\x1A\r\n", {"S", " S "}, {"a", "b", " a\t"}, {{" S ", " c\t", ""}}},
         {"[S]\r\na=" + x300 + "\r\nb=\"" + x300 + "\"\r\nc=" + x300.substr(0, 255) + "\r\nd=\"" + x300.substr(0, 253) +
