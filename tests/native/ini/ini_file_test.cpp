@@ -28,12 +28,9 @@ protected:
     void TearDown() override { fs::remove_all(folder_); }
     void Put(const std::string& bytes) { std::ofstream(file_, std::ios::binary) << bytes; }
     std::string Bytes() const { return {std::istreambuf_iterator<char>(std::ifstream(file_, std::ios::binary).rdbuf()), {}}; }
+    std::ptrdiff_t FileCount() const { return std::distance(fs::directory_iterator(folder_), {}); }
     // The file holds these bytes, alone in its folder: no temporary file was left behind.
-    void ExpectFile(const std::string& bytes) const
-    {
-        EXPECT_EQ(Bytes(), bytes);
-        EXPECT_EQ(std::distance(fs::directory_iterator(folder_), {}), 1);
-    }
+    void ExpectFile(const std::string& bytes) const { EXPECT_EQ(std::pair(Bytes(), FileCount()), std::pair(bytes, std::ptrdiff_t{1})); }
 
     const fs::path folder_ = fs::temp_directory_path() /
                              ("wavorin_ini_" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
