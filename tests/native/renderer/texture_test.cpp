@@ -65,10 +65,8 @@ TEST_F(GlTest, PicturesOfAnySizeLoadUprightThroughEitherBuilder)
             GLuint name = 0;
             {
                 // Whatever way of unpacking pixels earlier drawing left set.
-                for (auto [state, value] : {std::pair{GL_UNPACK_ALIGNMENT, 8}, {GL_UNPACK_ROW_LENGTH, 5},
-                                           {GL_UNPACK_SKIP_ROWS, 20}, {GL_UNPACK_SKIP_PIXELS, 20}}) {
+                for (auto [state, value] : {std::pair{GL_UNPACK_ALIGNMENT, 8}, {GL_UNPACK_ROW_LENGTH, 5}, {GL_UNPACK_SKIP_ROWS, 20}, {GL_UNPACK_SKIP_PIXELS, 20}})
                     glPixelStorei(state, value);
-                }
                 Texture texture;
                 texture.ForceBuilder(builder);
                 ASSERT_TRUE(texture.LoadBmp(file.path.c_str()));
