@@ -126,7 +126,6 @@ TEST(ButtonFace, TheFocusRectangleInvertsDotsOnTheInnerFacesOutline)
     for (RetainedImage& image : images) image.Resize(113, 33), PaintButtonBody(image.dc(), 113, 33, Face::Focused, InitColours(), kBack);
     PaintFocusRectangle(images[1].dc(), 113, 33);
     // The dots lie on the outline of (3, 3, 110, 30) and invert the inner face's (252, 252, 251).
-    EXPECT_GT(CountPixels(images[1], {3, 3, 4}), 20);
     EXPECT_EQ((std::tuple{Differences(images[0], images[1], 3) > 100, Differences(images[0], images[1], 4)}), std::tuple(true, 0));
     EXPECT_EQ(Differences(images[0], images[1]), Differences(images[0], images[1], 3));  // nothing outside
 }
