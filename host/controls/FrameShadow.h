@@ -34,7 +34,6 @@ struct PixelRegion {
     int right = -1;
     int top = 0;
     int bottom = -1;
-    bool Empty() const { return left > right || top > bottom; }
 };
 
 // The three regions the smoothing scans on a face of innerWidth x innerHeight pixels: the

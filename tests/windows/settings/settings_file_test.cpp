@@ -53,6 +53,7 @@ TEST(SettingsFile, TextConvertsUnderTheJapaneseAndTheUtf8CodePage)
     } rows[] = {{932, L"C:\\曲ﾃｽﾄ.mp3", "C:\\\x8B\xC8\xC3\xBD\xC4.mp3", true},
                 {65001, L"C:\\曲ﾃｽﾄ.mp3", "C:\\\xE6\x9B\xB2\xEF\xBE\x83\xEF\xBD\xBD\xEF\xBE\x84.mp3", true},
                 {932, L"노래", "??", false},
+                {932, L"\u00A5", "\\", false},  // the yen sign's best fit, a backslash: no default character used
                 {65001, L"a\xD800", "a\xEF\xBF\xBD", false}};  // a lone surrogate has no UTF-8 form
     for (const auto& row : rows) {
         bool lossless = !row.lossless;
