@@ -11,6 +11,7 @@ cd "$(dirname "$0")/.."
 # The one table of rooms: folder, rank, program ("any" sees every program's rooms).
 rooms='
 common/contract     0  common
+common/files        0  common
 common/ini          0  common
 common/snapshot     0  common
 common/trace        0  common

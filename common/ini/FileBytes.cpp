@@ -82,6 +82,9 @@ bool ReplaceFileAtomically(const fs::path& file, std::string_view bytes, const s
     std::error_code error;
     const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
     if (!fs::is_directory(folder, error)) return false;
+    // Checked before the file's bytes are written anywhere: read through a link, they may be
+    // another's, and the folder's new files may be open to all.
+    if (!IsMissingOrOwnFile(file)) return false;
     const fs::file_status target = fs::status(file, error);
     if (fs::exists(target) && (target.permissions() & fs::perms::owner_write) == fs::perms::none) return false;
 

@@ -4,6 +4,7 @@
 #include "common/ini/FileMove.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -26,6 +27,13 @@ bool WriteNewFileToDisk(const std::filesystem::path& file, std::string_view byte
     written = close(out) == 0 && written;
     if (!written) unlink(file.c_str());
     return written;
+}
+
+bool IsMissingOrOwnFile(const std::filesystem::path& file)
+{
+    struct stat look {};
+    if (lstat(file.c_str(), &look) != 0) return errno == ENOENT;
+    return S_ISREG(look.st_mode) && look.st_nlink == 1;
 }
 
 MoveOutcome MoveOver(const std::filesystem::path& replacement, const std::filesystem::path& target)

@@ -88,10 +88,26 @@ MoveOutcome MoveNew(const wchar_t* replacement, const wchar_t* target)
 
 }  // namespace
 
+bool IsMissingOrOwnFile(const std::filesystem::path& file)
+{
+    const DWORD attributes = GetFileAttributesW(file.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return GetLastError() == ERROR_FILE_NOT_FOUND;
+    if (attributes & (FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DIRECTORY)) return false;
+    // The name itself, whatever it is, rather than what it might lead to.
+    const HANDLE name = CreateFileW(file.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                    nullptr, OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    if (name == INVALID_HANDLE_VALUE) return false;
+    BY_HANDLE_FILE_INFORMATION look{};
+    const bool known = GetFileInformationByHandle(name, &look);
+    CloseHandle(name);
+    return known && look.nNumberOfLinks == 1 && !(look.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT);
+}
+
 bool WriteNewFileToDisk(const std::filesystem::path& file, std::string_view bytes)
 {
-    const HANDLE out =
-        CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    // A link planted at the name makes this fail rather than create what it leads to.
+    const HANDLE out = CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                   FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
     if (out == INVALID_HANDLE_VALUE) return false;
     bool written = true;
     for (std::size_t done = 0; written && done < bytes.size();) {
@@ -115,6 +131,7 @@ MoveOutcome MoveOver(const std::filesystem::path& replacement, const std::filesy
         if (error == ERROR_FILE_NOT_FOUND) return MoveNew(replacement.c_str(), target.c_str());
         return OutcomeOf(error);
     }
+    if (!IsMissingOrOwnFile(target)) return MoveOutcome::Failed;
     if (HeldOpen(target.c_str())) return MoveOutcome::Busy;
     look.access = AccessOf(target.c_str());
 

@@ -16,7 +16,8 @@ std::string ReadIni(std::string_view section, std::string_view key, const std::w
 // Writes a key, creating the file, section or key as needed; the file is replaced as a
 // whole, never left half-written, and keeps its encoding (ANSI or UTF-16), attributes and
 // access list. False when the write failed (the folder is missing, the file is read-only
-// or held by another program beyond a short wait, the text cannot be stored).
+// or held by another program beyond a short wait, the text cannot be stored, the folder or
+// the file is a link that leads elsewhere or the file has another name elsewhere).
 bool WriteIni(std::string_view section, std::string_view key, std::string_view value, const std::wstring& file);
 
 // True when the path names a file that can be opened for reading now (one trailing

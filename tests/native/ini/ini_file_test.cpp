@@ -86,6 +86,26 @@ TEST_F(IniFileTest, FailedWritesLeaveEverythingAsItWas)
     EXPECT_EQ(fs::file_size(file_), kMaxFileBytes + 1);
 }
 
+// A settings file that is a link, or has another name elsewhere, is not written: it would be
+// read into a new file of the folder, and its bytes may be another's. Nothing else is left.
+TEST_F(IniFileTest, LinkedFilesAreLeftAlone)
+{
+    const fs::path elsewhere = folder_.string() + "_elsewhere";
+    std::ofstream(elsewhere) << "[Section]\nWidth=1\n";
+    fs::create_symlink(elsewhere, file_);
+    EXPECT_FALSE(WriteString(file_, kSection, kKeyWidth, "2"));
+    // Refused before any new file is made: its bytes would be open to all meanwhile.
+    const auto neverMoved = [](const fs::path&, const fs::path&) { return ADD_FAILURE(), MoveOutcome::Failed; };
+    EXPECT_FALSE(ReplaceFileAtomically(file_, "[Section]\n", [] {}, neverMoved));
+    EXPECT_TRUE(fs::is_symlink(file_));
+    fs::remove(file_);
+    fs::create_hard_link(elsewhere, file_);
+    EXPECT_FALSE(WriteString(file_, kSection, kKeyWidth, "2"));
+    ExpectFile("[Section]\nWidth=1\n");
+    EXPECT_EQ(fs::hard_link_count(file_), 2u);
+    fs::remove(elsewhere);
+}
+
 // A disk that fills up part-way (a file size limit stands in for it): the save fails and
 // leaves the old file as it was, and no piece of the new one.
 TEST_F(IniFileTest, ADiskThatFillsUpFailsTheSaveAndLeavesTheOldFile)
