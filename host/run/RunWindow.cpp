@@ -37,8 +37,6 @@ bool WriteSnapshotFile(const wchar_t* path, const snapshot::PixelRows& rows)
     return header && win32::WritePrivateFile(path, {*header, rows.bytes});
 }
 
-void DeleteDesktopSnapshot() { DeleteFileW(contract::kDesktopSnapshotFileW.c_str()); }
-
 }  // namespace
 
 RunWindow::RunWindow(settings::MusicSettings settings) : settings_(std::move(settings))
@@ -115,9 +113,15 @@ void RunWindow::StartRun()
     FollowMusicTimers();
 }
 
+void RunWindow::DeleteDesktopSnapshot()
+{
+    if (workFolder_) DeleteFileW(contract::kDesktopSnapshotFileW.c_str());
+}
+
 // Both files are complete and closed before the renderer starts.
 void RunWindow::WriteSnapshotFiles()
 {
+    if (!workFolder_) return;  // the renderer draws its scene without the pictures
     const auto screen = CaptureScreen(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
     trace::MarkStartupStep("host", "capture");
     DeleteDesktopSnapshot();

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include "common/contract/ProgramContract.h"
+#include "common/files/HeldFolder.h"
 #include "host/music/MusicSchedule.h"
 #include "host/music/WinmmPort.h"
 #include "host/run/RendererWatch.h"
@@ -37,8 +39,12 @@ private:
     void SetTimerRunning(RunTimer timer, bool running);
     void FollowMusicTimers();
     void WriteSnapshotFiles();
+    void DeleteDesktopSnapshot();
     bool RendererGone();
 
+    // Held for the whole run, so that another account cannot put a link in its place
+    // between our writes and deletes; where it cannot be held, the run touches no file in it.
+    files::HeldFolder workFolder_{contract::kWorkFolderW.c_str()};
     settings::MusicSettings settings_;
     music::WinmmPort port_;
     music::MusicSchedule music_{port_, settings_};

@@ -3,63 +3,48 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <array>
-#include <vector>
 
 #include "host/win32/Handles.h"
 
 namespace wavorin::win32 {
-namespace {
 
-// A protected access list of two entries, the process token's user and SYSTEM, held with
-// the descriptor and attributes that point into it, so never copied.
-class OwnerOnlySecurity {
-public:
-    OwnerOnlySecurity()
-    {
-        HANDLE token = nullptr;
-        if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) return;
-        const UniqueHandle tokenOwner(token);
-        DWORD size = 0;
-        GetTokenInformation(token, TokenUser, nullptr, 0, &size);
-        user_.resize(size);
-        if (size == 0 || !GetTokenInformation(token, TokenUser, user_.data(), size, &size)) return;
-        PSID user = reinterpret_cast<TOKEN_USER*>(user_.data())->User.Sid;
+PrivateFileSecurity::PrivateFileSecurity()
+{
+    HANDLE token = nullptr;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) return;
+    const UniqueHandle tokenOwner(token);
+    DWORD size = 0;
+    GetTokenInformation(token, TokenUser, nullptr, 0, &size);
+    user_.resize(size);
+    if (size == 0 || !GetTokenInformation(token, TokenUser, user_.data(), size, &size)) return;
+    PSID user = reinterpret_cast<TOKEN_USER*>(user_.data())->User.Sid;
 
-        DWORD systemSize = DWORD(system_.size());
-        if (!CreateWellKnownSid(WinLocalSystemSid, nullptr, system_.data(), &systemSize)) return;
-
-        const DWORD aclSize = DWORD(sizeof(ACL) + 2 * (sizeof(ACCESS_ALLOWED_ACE) - sizeof(DWORD)) +
-                                    GetLengthSid(user) + GetLengthSid(system_.data()));
-        acl_.resize((aclSize + sizeof(DWORD) - 1) / sizeof(DWORD));
-        auto* acl = reinterpret_cast<ACL*>(acl_.data());
-        if (!InitializeAcl(acl, aclSize, ACL_REVISION) ||
-            !AddAccessAllowedAce(acl, ACL_REVISION, FILE_ALL_ACCESS, user) ||
-            !AddAccessAllowedAce(acl, ACL_REVISION, FILE_ALL_ACCESS, system_.data()) ||
-            !InitializeSecurityDescriptor(&descriptor_, SECURITY_DESCRIPTOR_REVISION) ||
-            !SetSecurityDescriptorDacl(&descriptor_, TRUE, acl, FALSE) ||
-            // Protected: nothing inherited from the folder joins the two entries.
-            !SetSecurityDescriptorControl(&descriptor_, SE_DACL_PROTECTED, SE_DACL_PROTECTED)) {
-            return;
-        }
-        attributes_.nLength = sizeof attributes_;
-        attributes_.lpSecurityDescriptor = &descriptor_;
-        ready_ = true;
+    DWORD systemSize = DWORD(system_.size()), everyAccountSize = DWORD(everyAccount_.size());
+    if (!CreateWellKnownSid(WinLocalSystemSid, nullptr, system_.data(), &systemSize) ||
+        !CreateWellKnownSid(WinAuthenticatedUserSid, nullptr, everyAccount_.data(), &everyAccountSize)) {
+        return;
     }
-    OwnerOnlySecurity(const OwnerOnlySecurity&) = delete;
-    OwnerOnlySecurity& operator=(const OwnerOnlySecurity&) = delete;
+    const DWORD aclSize = DWORD(sizeof(ACL) + 3 * (sizeof(ACCESS_ALLOWED_ACE) - sizeof(DWORD)) + GetLengthSid(user) +
+                                GetLengthSid(system_.data()) + GetLengthSid(everyAccount_.data()));
+    acl_.resize((aclSize + sizeof(DWORD) - 1) / sizeof(DWORD));
+    auto* acl = reinterpret_cast<ACL*>(acl_.data());
+    if (!InitializeAcl(acl, aclSize, ACL_REVISION) ||
+        !AddAccessAllowedAce(acl, ACL_REVISION, FILE_ALL_ACCESS, user) ||
+        !AddAccessAllowedAce(acl, ACL_REVISION, FILE_ALL_ACCESS, system_.data()) ||
+        // Another account's run must be able to put its own picture in this one's place.
+        !AddAccessAllowedAce(acl, ACL_REVISION, kOthersMayDelete, everyAccount_.data()) ||
+        !InitializeSecurityDescriptor(&descriptor_, SECURITY_DESCRIPTOR_REVISION) ||
+        !SetSecurityDescriptorDacl(&descriptor_, TRUE, acl, FALSE) ||
+        // Protected: nothing inherited from the folder joins the three entries.
+        !SetSecurityDescriptorControl(&descriptor_, SE_DACL_PROTECTED, SE_DACL_PROTECTED)) {
+        return;
+    }
+    attributes_.nLength = sizeof attributes_;
+    attributes_.lpSecurityDescriptor = &descriptor_;
+    ready_ = true;
+}
 
-    // Nothing when the list could not be made: then no file is made either.
-    SECURITY_ATTRIBUTES* Attributes() { return ready_ ? &attributes_ : nullptr; }
-
-private:
-    std::vector<std::uint8_t> user_;  // TOKEN_USER followed by the SID it points to
-    std::array<std::uint8_t, SECURITY_MAX_SID_SIZE> system_{};
-    std::vector<DWORD> acl_;  // DWORD-aligned, as an ACL must be
-    SECURITY_DESCRIPTOR descriptor_{};
-    SECURITY_ATTRIBUTES attributes_{};
-    bool ready_ = false;
-};
+namespace {
 
 bool WriteAll(HANDLE file, std::span<const std::uint8_t> bytes)
 {
@@ -77,13 +62,14 @@ bool WriteAll(HANDLE file, std::span<const std::uint8_t> bytes)
 
 bool WritePrivateFile(const wchar_t* path, std::initializer_list<std::span<const std::uint8_t>> parts)
 {
-    OwnerOnlySecurity security;
+    PrivateFileSecurity security;
     if (!security.Attributes()) return false;
-    // CREATE_NEW after the delete: if anything still holds the name (a file we may not
-    // delete, a folder, one planted again meanwhile), nothing is written rather than into it.
+    // CREATE_NEW after the delete, and a link taken for the name it is: if anything still
+    // holds the name (a file we may not delete, a folder, a link or file planted again
+    // meanwhile), nothing is written rather than into it or where it leads.
     DeleteFileW(path);
     UniqueFile file(CreateFileW(path, GENERIC_WRITE, FILE_SHARE_READ, security.Attributes(), CREATE_NEW,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
+                                FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
     if (!file) return false;
     const bool complete =
         std::all_of(parts.begin(), parts.end(), [&](auto part) { return WriteAll(file.get(), part); });

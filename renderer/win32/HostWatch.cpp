@@ -3,6 +3,7 @@
 #include <tlhelp32.h>
 
 #include "common/contract/ProgramContract.h"
+#include "common/files/HeldFolder.h"
 
 namespace wavorin::renderer {
 namespace {
@@ -56,7 +57,10 @@ void CALLBACK HostWatch::OnTick(HWND window, UINT, UINT_PTR self, DWORD)
     const auto* watch = reinterpret_cast<const HostWatch*>(self);
     if (WaitForSingleObject(watch->host_.get(), 0) != WAIT_OBJECT_0) return;
     KillTimer(window, self);
-    DeleteFileW(contract::kDesktopSnapshotFileW.c_str());
+    // The host held the folder; now nobody does, and a link may have taken its place.
+    if (const files::HeldFolder folder(contract::kWorkFolderW.c_str()); folder) {
+        DeleteFileW(contract::kDesktopSnapshotFileW.c_str());
+    }
     ShowCursor(TRUE);
     DestroyWindow(window);
 }
