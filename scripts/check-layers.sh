@@ -12,27 +12,27 @@ cd "$(dirname "$0")/.."
 rooms='
 common/contract     0  common
 common/files        0  common
-common/ini          0  common
+common/ini          1  common
 common/snapshot     0  common
 common/trace        0  common
-host/win32          1  host
-host/controls       2  host
-host/settings       2  host
-host/assets         2  host
-host/music          3  host
-host/run            4  host
-host/preview        4  host
-host/dialog         4  host
-host/startup        5  host
-renderer            1  renderer
-renderer/offscreen  2  renderer
-renderer/win32      2  renderer
-tools/picturegen       7  any
-tools/sample_pictures  7  any
-tools                  8  any
-tests/e2e/harness      8  any
-tests                  9  any
-bench                  9  any
+host/win32          2  host
+host/controls       3  host
+host/settings       3  host
+host/assets         3  host
+host/music          4  host
+host/run            5  host
+host/preview        5  host
+host/dialog         5  host
+host/startup        6  host
+renderer            2  renderer
+renderer/offscreen  3  renderer
+renderer/win32      3  renderer
+tools/picturegen       8  any
+tools/sample_pictures  8  any
+tools                  9  any
+tests/e2e/harness      9  any
+tests                  10 any
+bench                  10 any
 '
 
 source_files common host renderer tools tests bench | grep -E '\.(cpp|h)$' |

@@ -3,6 +3,8 @@
 
 #include "common/ini/FileMove.h"
 
+#include "common/files/OwnNames.h"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -88,20 +90,7 @@ MoveOutcome MoveNew(const wchar_t* replacement, const wchar_t* target)
 
 }  // namespace
 
-bool IsMissingOrOwnFile(const std::filesystem::path& file)
-{
-    const DWORD attributes = GetFileAttributesW(file.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES) return GetLastError() == ERROR_FILE_NOT_FOUND;
-    if (attributes & (FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DIRECTORY)) return false;
-    // The name itself, whatever it is, rather than what it might lead to.
-    const HANDLE name = CreateFileW(file.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                    nullptr, OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
-    if (name == INVALID_HANDLE_VALUE) return false;
-    BY_HANDLE_FILE_INFORMATION look{};
-    const bool known = GetFileInformationByHandle(name, &look);
-    CloseHandle(name);
-    return known && look.nNumberOfLinks == 1 && !(look.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT);
-}
+bool IsMissingOrOwnFile(const std::filesystem::path& file) { return files::IsMissingOrOwnFile(file.c_str()); }
 
 bool WriteNewFileToDisk(const std::filesystem::path& file, std::string_view bytes)
 {

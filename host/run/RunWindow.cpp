@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "common/contract/ProgramContract.h"
+#include "common/files/OwnNames.h"
 #include "common/snapshot/BmpWriter.h"
 #include "common/trace/StartupTrace.h"
 #include "host/assets/RingPictures.h"
@@ -115,7 +116,7 @@ void RunWindow::StartRun()
 
 void RunWindow::DeleteDesktopSnapshot()
 {
-    if (workFolder_) DeleteFileW(contract::kDesktopSnapshotFileW.c_str());
+    if (workFolder_) files::DeleteOwnName(contract::kDesktopSnapshotFileW.c_str());
 }
 
 // Both files are complete and closed before the renderer starts.
@@ -125,7 +126,7 @@ void RunWindow::WriteSnapshotFiles()
     const auto screen = CaptureScreen(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
     trace::MarkStartupStep("host", "capture");
     DeleteDesktopSnapshot();
-    DeleteFileW(contract::kRingSnapshotFileW.c_str());
+    files::DeleteOwnName(contract::kRingSnapshotFileW.c_str());
     const std::int16_t ringIndex = ChooseRingPicture(SecondsSinceMidnight());
     // Black where the screen could not be read.
     if (screen) WriteSnapshotFile(contract::kDesktopSnapshotFileW.c_str(), screen->Rows());

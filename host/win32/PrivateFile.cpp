@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "common/files/OwnNames.h"
 #include "host/win32/Handles.h"
 
 namespace wavorin::win32 {
@@ -67,14 +68,18 @@ bool WritePrivateFile(const wchar_t* path, std::initializer_list<std::span<const
     // CREATE_NEW after the delete, and a link taken for the name it is: if anything still
     // holds the name (a file we may not delete, a folder, a link or file planted again
     // meanwhile), nothing is written rather than into it or where it leads.
-    DeleteFileW(path);
-    UniqueFile file(CreateFileW(path, GENERIC_WRITE, FILE_SHARE_READ, security.Attributes(), CREATE_NEW,
+    files::DeleteOwnName(path);
+    UniqueFile file(CreateFileW(path, GENERIC_WRITE | DELETE, FILE_SHARE_READ, security.Attributes(), CREATE_NEW,
                                 FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
     if (!file) return false;
     const bool complete =
         std::all_of(parts.begin(), parts.end(), [&](auto part) { return WriteAll(file.get(), part); });
-    file.reset();
-    if (!complete) DeleteFileW(path);  // a picture cut off part-way must not pass for one
+    if (!complete) {
+        // A picture cut off part-way must not pass for one. Deleted through our own handle:
+        // the name may lead elsewhere by now, since other accounts may delete the file.
+        FILE_DISPOSITION_INFO disposition{TRUE};
+        SetFileInformationByHandle(file.get(), FileDispositionInfo, &disposition, sizeof disposition);
+    }
     return complete;
 }
 

@@ -4,6 +4,7 @@
 
 #include "common/contract/ProgramContract.h"
 #include "common/files/HeldFolder.h"
+#include "common/files/OwnNames.h"
 
 namespace wavorin::renderer {
 namespace {
@@ -59,7 +60,7 @@ void CALLBACK HostWatch::OnTick(HWND window, UINT, UINT_PTR self, DWORD)
     KillTimer(window, self);
     // The host held the folder; now nobody does, and a link may have taken its place.
     if (const files::HeldFolder folder(contract::kWorkFolderW.c_str()); folder) {
-        DeleteFileW(contract::kDesktopSnapshotFileW.c_str());
+        files::DeleteOwnName(contract::kDesktopSnapshotFileW.c_str());
     }
     ShowCursor(TRUE);
     DestroyWindow(window);
