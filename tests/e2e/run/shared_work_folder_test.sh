@@ -19,7 +19,11 @@ cd "$2"
 work=$drive_c/vetsu_temp elsewhere=$2/elsewhere
 aside=$drive_c/vetsu_temp.aside
 rm -rf "$elsewhere" "$aside" && mkdir -p "$elsewhere"
-trap_restore() { if [ -d "$aside" ]; then rm -f "$work" && mv "$aside" "$work"; fi; }
+# The work folder as it was, without the links planted in it, for the tests after this one.
+trap_restore() {
+  if [ -d "$aside" ]; then rm -f "$work" && mv "$aside" "$work"; fi
+  find "$work" -maxdepth 1 -type l -delete
+}
 trap 'trap_restore; for pid in "${started[@]}"; do stop "$pid"; done; end_renderers; display_stop' EXIT
 # What lies elsewhere, by name and content.
 listing() { (cd "$elsewhere" && for f in *; do printf '%s %s\n' "$f" "$(sha1sum <"$f")"; done); }
@@ -45,7 +49,6 @@ bitmap "$work/Zelvane2.alo" || fail "the photograph is not a picture of the run'
 end_with_esc "links at the names"
 [ ! -e "$work/Zelvane2.alo" ] || fail "the photograph stayed after Esc"
 [ "$(listing)" = "$before" ] || fail "files elsewhere changed through links at the names: $(listing | tr "\n" " ")"
-rm -f "$work/Wavorin.ini"
 
 mv "$work" "$aside"
 cp "$elsewhere/ring" "$elsewhere/Zelvane1.alo" && cp "$elsewhere/photograph" "$elsewhere/Zelvane2.alo"
