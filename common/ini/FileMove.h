@@ -1,7 +1,9 @@
 #pragma once
 
 // The steps of a replacement that differ between platforms: writing the new file to the
-// disk itself, and putting it in the place of another.
+// disk itself, and putting it in the place of another. On Windows each step changes a folder
+// only while it holds it where its name says (files::HeldFolder): a folder another account
+// replaced by a link to elsewhere fails the step.
 
 #include <filesystem>
 #include <string_view>

@@ -3,6 +3,7 @@
 
 #include "common/ini/FileMove.h"
 
+#include "common/files/HeldFolder.h"
 #include "common/files/OwnNames.h"
 
 #include <windows.h>
@@ -83,6 +84,13 @@ bool HeldOpen(const wchar_t* file)
     return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION;
 }
 
+// The file's folder, held while a step creates or moves files in it; not held where a link
+// stands in its place (then the step changes nothing).
+files::HeldFolder FolderOf(const std::filesystem::path& file)
+{
+    return files::HeldFolder(file.has_parent_path() ? file.parent_path().c_str() : L".");
+}
+
 MoveOutcome MoveNew(const wchar_t* replacement, const wchar_t* target)
 {
     return MoveFileExW(replacement, target, MOVEFILE_WRITE_THROUGH) ? MoveOutcome::Moved : OutcomeOf(GetLastError());
@@ -94,6 +102,8 @@ bool IsMissingOrOwnFile(const std::filesystem::path& file) { return files::IsMis
 
 bool WriteNewFileToDisk(const std::filesystem::path& file, std::string_view bytes)
 {
+    const files::HeldFolder folder = FolderOf(file);
+    if (!folder) return false;
     // A link planted at the name makes this fail rather than create what it leads to.
     const HANDLE out = CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                    FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
@@ -113,6 +123,8 @@ bool WriteNewFileToDisk(const std::filesystem::path& file, std::string_view byte
 
 MoveOutcome MoveOver(const std::filesystem::path& replacement, const std::filesystem::path& target)
 {
+    const files::HeldFolder folder = FolderOf(target);
+    if (!folder) return MoveOutcome::Failed;
     FileLook look;
     look.attributes = GetFileAttributesW(target.c_str());
     if (look.attributes == INVALID_FILE_ATTRIBUTES) {

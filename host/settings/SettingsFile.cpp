@@ -4,7 +4,6 @@
 
 #include <filesystem>
 
-#include "common/files/HeldFolder.h"
 #include "common/ini/IniFile.h"
 #include "common/ini/IniNames.h"
 #include "host/settings/Program.h"
@@ -20,10 +19,7 @@ std::string ReadIni(std::string_view section, std::string_view key, const std::w
 
 bool WriteIni(std::string_view section, std::string_view key, std::string_view value, const std::wstring& file)
 {
-    // The file is replaced by a new one made beside it: both names must stay in its folder.
-    const std::filesystem::path path(file);
-    const files::HeldFolder folder(path.has_parent_path() ? path.parent_path().c_str() : L".");
-    return folder && ini::WriteString(path, section, key, value);
+    return ini::WriteString(std::filesystem::path(file), section, key, value);
 }
 
 bool FileExists(std::wstring path)
