@@ -324,6 +324,11 @@ TEST(ScreenCapture, UnreadableScreenGivesABlackPictureOfItsSize)
     EXPECT_EQ(std::pair(rows.width, rows.height), std::pair(33, 20));
     EXPECT_EQ(rows.bytes.size(), 100u * 20u);  // 99 bytes a row, padded to 100
     EXPECT_TRUE(std::all_of(rows.bytes.begin(), rows.bytes.end(), [](auto byte) { return byte == 0; }));
+    // A side the picture format cannot hold gives no picture at all.
+    const int kTooLong = snapshot::kMaxSide + 1;
+    for (const auto& [width, height] : {std::pair(0, 20), std::pair(33, 0), std::pair(kTooLong, 1), std::pair(1, kTooLong)}) {
+        EXPECT_FALSE(run::CaptureImage(nullptr, width, height).has_value()) << width << " x " << height;
+    }
 }
 
 }  // namespace
