@@ -116,16 +116,17 @@ TEST(SceneShape, WideAndPortraitScreensShowTheSamePictureCentred)
     }
 }
 
-// The committed preview picture is what the scene draws now; regenerate it with
+// The committed preview picture is what the scene draws now, every channel of every pixel
+// within 4 (a rasteriser may round a step or two apart); regenerate it with
 // tools/preview_still after a change to the scene.
 TEST(PreviewStill, CommittedPictureIsTheScenesStill)
 {
     const auto committed = snapshot::ReadBmpFile(WAVORIN_SOURCE_DIR "/host/assets/preview.bmp");
     const Picture rendered = tools::RenderPreviewStill();
     ASSERT_EQ(rendered.pixels.size(), committed.picture.pixels.size());
-    int far = 0;  // edges may land a pixel apart
-    for (std::size_t i = 0; i < rendered.pixels.size(); ++i) far += std::abs(rendered.pixels[i] - committed.picture.pixels[i]) > 24;
-    EXPECT_LT(far, int(rendered.pixels.size() / 100));
+    int far = 0;
+    for (std::size_t i = 0; i < rendered.pixels.size(); ++i) far += std::abs(rendered.pixels[i] - committed.picture.pixels[i]) > 4;
+    EXPECT_EQ(far, 0) << "bytes of " << rendered.pixels.size();
 }
 
 }  // namespace
