@@ -6,6 +6,7 @@
 
 #include "common/snapshot/BmpReader.h"
 #include "renderer/Scene.h"
+#include "renderer/SceneGeometry.h"
 #include "renderer/SceneTime.h"
 #include "tests/native/renderer/GlTestSupport.h"
 #include "tools/preview_still/PreviewStill.h"
@@ -77,6 +78,28 @@ TEST_F(SceneTest, TheRingTintsItsPictureAndTheArcCarriesTheDesktop)
                  {{84, 124, {204, 102, 0}}, {156, 188, {204, 102, 0}}, {156, 76, {204, 215, 0}}, {156, 20, {0, 102, 0}},
                   {164, 124, {0, 125, 0}}, {164, 148, {133, 0, 0}}, {124, 124, {0, 0, 0}}},
                  "t=0.5");
+}
+
+// A client area with no height is framed as one pixel high: a 45-degree view whose first
+// matrix entry is cot(22.5 degrees) / 320 = 2.4142136 / 320, not an endless width.
+TEST_F(SceneTest, NoHeightIsFramedAsOnePixelHigh)
+{
+    FrameScene(320, 0);
+    GLdouble projection[16]{};
+    glGetDoublev(GL_PROJECTION_MATRIX, projection);
+    EXPECT_NEAR(projection[0], 2.4142136 / 320, 1e-6);
+}
+
+// Bands around the tube by segments along it: the ring's levels 4 x 12, 7 x 26 and 10 x 40
+// (a strip is the seam's pair, then a pair per segment), the arc 10 x 20 (a pair per end).
+TEST(SceneGeometry, BandsAndSegmentsOfEachObject)
+{
+    const std::tuple<Strips, std::size_t, std::size_t> objects[] = {
+        {RingStrips(0), 4, 26}, {RingStrips(1), 7, 54}, {RingStrips(2), 10, 82}, {ArcStrips(), 10, 42}};
+    for (const auto& [strips, bands, vertices] : objects) {
+        EXPECT_EQ(strips.size(), bands);
+        for (const Strip& strip : strips) EXPECT_EQ(strip.size(), vertices) << bands;
+    }
 }
 
 // A frame of the scene without pictures, at time t, on a screen of this size.
