@@ -1,9 +1,15 @@
-// The switches the system starts the host with.
+// The switches the system starts the host with, and the start-up trace a normal run leaves off.
 
 #include <gtest/gtest.h>
 
-#include <limits>
+#include <stdlib.h>
+#include <unistd.h>
 
+#include <filesystem>
+#include <limits>
+#include <string>
+
+#include "common/trace/StartupTrace.h"
 #include "host/startup/CommandLine.h"
 
 namespace wavorin::startup {
@@ -34,6 +40,23 @@ TEST(CommandLine, ModeByTheSecondCharacterInAnyCaseAndThePreviewPane)
         {L"/p 2147483646.5", 2147483646}, {L"/p 2147483646.6", 2147483647}, {L"/p 2147483647.5", 0},
     };
     for (const auto& [text, handle] : handles32) EXPECT_EQ(PreviewParentAs<std::int32_t>(text), handle) << testing::PrintToString(text);
+}
+
+// Without WAVORIN_STARTUP_TRACE a run writes no trace, and naming a file later changes nothing:
+// the variable is looked up once, at the first step (no other test here marks one).
+TEST(StartupTrace, WritesNothingWithoutItsVariable)
+{
+    namespace fs = std::filesystem;
+    const fs::path folder = fs::temp_directory_path() / ("wavorin-trace-" + std::to_string(getpid())), before = fs::current_path();
+    fs::create_directories(folder);
+    fs::current_path(folder);
+    unsetenv("WAVORIN_STARTUP_TRACE");
+    trace::MarkStartupStep("host", "first");
+    setenv("WAVORIN_STARTUP_TRACE", (folder / "trace.txt").c_str(), 1);
+    trace::MarkStartupStep("host", "second");
+    fs::current_path(before);
+    EXPECT_TRUE(fs::is_empty(folder));
+    fs::remove_all(folder);
 }
 
 }  // namespace
