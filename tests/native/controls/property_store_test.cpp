@@ -30,7 +30,7 @@ TEST(PropertyStore, KeepsWhatDiffersFromTheDefaultInFirstWriteOrder)
     // letter case; Booleans and integers stand for each other.
     EXPECT_EQ((std::tuple{store.ReadInt32("Missing", 17), store.ReadInt32("Caption", 17), store.ReadInt16("B", 5), store.ReadString("B", "x")}),
               (std::tuple<int, int, std::int16_t, std::string>{17, 17, 5, "x"}));
-    EXPECT_EQ(store.ReadFont("Caption", InitialButtonFont()), InitialButtonFont());
+    EXPECT_EQ(store.ReadFont("Caption", InitialButtonFont()), (FontInfo{"Verdana", 8.25, 400, 0, 0}));  // normal weight, ANSI
     EXPECT_EQ((std::tuple{store.ReadString("caption", ""), store.ReadInt16("Flag", 5), store.ReadBool("B", false)}),
               (std::tuple<std::string, std::int16_t, bool>{"設定", -1, true}));
     EXPECT_EQ((std::tuple{store.ReadString("Daption", "x"), store.ReadString("Captiox", "x")}), (std::tuple{"x", "x"}));
