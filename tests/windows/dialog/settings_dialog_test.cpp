@@ -246,7 +246,7 @@ TEST(SettingsDialog, PicturesAndWindowFillTheirPlacesAtAnyScale)
         EXPECT_NEAR(2 * window.top, screenHeight - window.bottom, 2);
         EXPECT_GT(window.top, 0);
     }
-    EXPECT_GE(chosen[0].extent.cx, 10);
+    for (const Drawn& glyph : {chosen[0], unchosen[0]}) EXPECT_GE(glyph.extent.cx, 10);
     EXPECT_GE(banner[0].extent.cx, 110);
     EXPECT_GE(banner[0].extent.cy, 45);
     for (const auto& [small, large] : {std::pair{chosen[0], chosen[1]}, {unchosen[0], unchosen[1]}, {banner[0], banner[1]}}) {
