@@ -53,7 +53,7 @@ TEST(PropertyStoreText, WritesOneLinePerPropertyReadsItBackAndRejectsMalformedLi
     EXPECT_EQ((std::tuple{read->ReadInt32("FillColour", 0), read->ReadBool("ShowShadow", false), read->ReadString("Caption", "")}),
               (std::tuple<int, bool, std::string>{0xE0E0E0, true, "a = b # c"}));
 
-    for (const char* line : {"Caption", "Caption =", "= 5", "9Lives = 1", "Key = 5 6", "Key = \"open", "Key = \"a\" tail",
+    for (const char* line : {"Caption", "Caption =", "= 5", "0a = 1", "9Lives = 1", "Key = 5 6", "Key = \"open", "Key = \"a\" tail",
                              "Key = 2147483648", "Key = -2147483649", "Key = 0x", "Key = --1", "Key = +1", "Key = Truely",
                              "Key = {\"Verdana\", 8.25, 400, 0}", "Key = {\"Verdana\", 0, 400, 0, 0}",
                              "Key = {\"Verdana\", inf, 400, 0, 0}", "Key = {\"Verdana\", 8.25, 400, 0, 0", "Key Name = 1"}) {
