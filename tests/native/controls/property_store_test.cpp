@@ -42,10 +42,10 @@ TEST(PropertyStoreText, WritesOneLinePerPropertyReadsItBackAndRejectsMalformedLi
     store.WriteString("Caption", "Say \"hi\"\r\nthere", "&OK");
     store.WriteBool("Enabled", false, true);
     store.WriteInt("Lowest", -2147483647 - 1, 0);
-    store.WriteString("Empty", "", "x");
+    store.WriteString("Empty_AZaz09", "", "x");  // a key of every kind of character
     store.WriteFont("Font", FontInfo{"ＭＳ Ｐゴシック", 9.75, 400, 128, kFontItalic | kFontUnderline});
     const std::string text = store.ToText();
-    EXPECT_EQ(text, "Caption = \"Say \"\"hi\"\"  there\"\nEnabled = False\nLowest = -2147483648\nEmpty = \"\"\n"
+    EXPECT_EQ(text, "Caption = \"Say \"\"hi\"\"  there\"\nEnabled = False\nLowest = -2147483648\nEmpty_AZaz09 = \"\"\n"
                     "Font = {\"ＭＳ Ｐゴシック\", 9.75, 400, 128, 3}\n");
     EXPECT_EQ(PropertyStore::FromText(text)->ToText(), text);
     const auto read = PropertyStore::FromText("# a comment\r\n\r\n  FillColour=0xE0E0E0  \r\nShowShadow =True\r\nCaption = \"a = b # c\"");
