@@ -370,32 +370,41 @@ TEST(SettingsDialogSave, WritesTheMusicKeysAndKeepsTheRest)
     DeleteFileW(contract::kSettingsFileW.c_str());
 }
 
+// Whether the settings file is held open by another program or marked read-only, the save
+// says so over the dialog, which stays open, and the file keeps its bytes.
 TEST(SettingsDialogSave, FailureIsToldAndTheDialogStaysOpen)
 {
     CreateDirectoryW(contract::kWorkFolderW.c_str(), nullptr);
     const bool existed = GetFileAttributesW(contract::kSettingsFileW.c_str()) != INVALID_FILE_ATTRIBUTES;
-    const HANDLE lock = CreateFileW(contract::kSettingsFileW.c_str(), GENERIC_READ, 0, nullptr, OPEN_ALWAYS, 0, nullptr);
-    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
-    SettingsDialog dialog(settings::MusicSettings{});
-    ASSERT_TRUE(dialog.Create());
-    std::wstring told(512, L'\0');
-    HWND owner = nullptr;
-    const UnansweredBoxCloser closer(GetCurrentThreadId());  // a box under another title
-    std::thread user([&] {  // waits for the message as a user would, reads it and presses OK
-        HWND box = nullptr;
-        for (int look = 0; look < 500 && !(box = FindWindowW(L"#32770", settings::kProgramTitle)); ++look) Sleep(20);
-        if (!box) return;
-        told.resize(static_cast<std::size_t>(GetDlgItemTextW(box, 0xFFFF, told.data(), 512)));
-        owner = GetWindow(box, GW_OWNER);
-        PostMessageW(box, WM_COMMAND, IDOK, 0);
-    });
-    SendMessageW(FindWindowExW(dialog.hwnd(), nullptr, nullptr, L"設定"), BM_CLICK, 0, 0);
-    user.join();
-    for (MSG message; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) DispatchMessageW(&message);
-    EXPECT_NE(told.find(L"設定を保存できませんでした。"), std::wstring::npos) << testing::PrintToString(told);
-    EXPECT_EQ(owner, dialog.hwnd());
-    EXPECT_TRUE(IsWindow(dialog.hwnd()) && IsWindowVisible(dialog.hwnd()));
-    CloseHandle(lock);
+    for (const bool readOnly : {false, true}) {
+        SCOPED_TRACE(readOnly ? "read-only" : "held open");
+        const std::string before = SettingsFileBytes();
+        const HANDLE lock = CreateFileW(contract::kSettingsFileW.c_str(), GENERIC_READ, 0, nullptr, OPEN_ALWAYS, 0, nullptr);
+        ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+        if (readOnly) CloseHandle(lock), SetFileAttributesW(contract::kSettingsFileW.c_str(), FILE_ATTRIBUTE_READONLY);
+        SettingsDialog dialog(settings::MusicSettings{});
+        ASSERT_TRUE(dialog.Create());
+        std::wstring told(512, L'\0');
+        HWND owner = nullptr;
+        const UnansweredBoxCloser closer(GetCurrentThreadId());  // a box under another title
+        std::thread user([&] {  // waits for the message as a user would, reads it and presses OK
+            HWND box = nullptr;
+            for (int look = 0; look < 500 && !(box = FindWindowW(L"#32770", settings::kProgramTitle)); ++look) Sleep(20);
+            if (!box) return;
+            told.resize(static_cast<std::size_t>(GetDlgItemTextW(box, 0xFFFF, told.data(), 512)));
+            owner = GetWindow(box, GW_OWNER);
+            PostMessageW(box, WM_COMMAND, IDOK, 0);
+        });
+        SendMessageW(FindWindowExW(dialog.hwnd(), nullptr, nullptr, L"設定"), BM_CLICK, 0, 0);
+        user.join();
+        for (MSG message; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) DispatchMessageW(&message);
+        EXPECT_NE(told.find(L"設定を保存できませんでした。"), std::wstring::npos) << testing::PrintToString(told);
+        EXPECT_EQ(owner, dialog.hwnd());
+        EXPECT_TRUE(IsWindow(dialog.hwnd()) && IsWindowVisible(dialog.hwnd()));
+        if (readOnly) SetFileAttributesW(contract::kSettingsFileW.c_str(), FILE_ATTRIBUTE_NORMAL);
+        else CloseHandle(lock);
+        EXPECT_EQ(SettingsFileBytes(), before);
+    }
     if (!existed) DeleteFileW(contract::kSettingsFileW.c_str());
 }
 
