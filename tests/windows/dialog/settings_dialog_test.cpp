@@ -113,6 +113,32 @@ TEST(SettingsDialog, BannerShowsEachStepInItsBox)
     }
 }
 
+// A click on either banner box opens the home page with the program the system has for https
+// links: here one that notes the address it is given.
+TEST(SettingsDialog, BannerClickOpensTheHomePage)
+{
+    const std::wstring noted = L"C:\\vetsu_opened.txt", command = L"cmd.exe /c echo %1>" + noted;
+    const wchar_t* const kHandler = L"https\\shell\\open\\command";
+    std::wstring system(1024, L'\0');
+    DWORD size = DWORD(system.size() * 2);
+    ASSERT_EQ(RegGetValueW(HKEY_CLASSES_ROOT, kHandler, nullptr, RRF_RT_REG_SZ, nullptr, system.data(), &size), ERROR_SUCCESS);
+    const auto handle = [&](const std::wstring& with) { RegSetKeyValueW(HKEY_CLASSES_ROOT, kHandler, nullptr, REG_SZ, with.c_str(), DWORD(with.size() * 2 + 2)); };
+    handle(command);
+    auto dialog = Open(0);
+    int boxes = 0;
+    for (HWND box = nullptr; (box = FindWindowExW(dialog->hwnd(), box, L"Wavorin_BannerBox", nullptr)); ++boxes) {
+        DeleteFileW(noted.c_str());
+        SendMessageW(box, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+        SendMessageW(box, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
+        std::string address;
+        for (int look = 0; look < 500 && address.empty(); ++look, Sleep(20)) std::getline(std::ifstream(noted.c_str()), address);
+        EXPECT_EQ(address.substr(0, address.find_last_not_of("\r ") + 1), "https://wavorin.example/") << boxes;
+    }
+    EXPECT_EQ(boxes, 2);
+    handle(system.c_str());
+    DeleteFileW(noted.c_str());
+}
+
 // A path that the code page cannot hold, or holds in more bytes than the reader reads back, is
 // taken only when the file exists, and stored as its short name, which names the file when the
 // next start reads it back.
