@@ -31,7 +31,7 @@ std::optional<std::uint64_t> Remaining(std::istream& in)
     const std::streampos end = in.tellg();
     in.clear();
     in.seekg(here);
-    if (end == std::streampos(-1) || end < here) return std::nullopt;
+    if (end < here) return std::nullopt;  // an end it could not tell (-1) included
     return static_cast<std::uint64_t>(end - here);
 }
 
