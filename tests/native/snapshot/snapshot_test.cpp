@@ -104,6 +104,7 @@ TEST(BmpReader, TellsWhyAFileIsRefusedAndReadsOnlyThePixelsOfOneThatIsNot)
         {"width too large", CraftBmp({.width = kMaxSide + 1}), ReadStatus::TooLarge},
         {"height too large", CraftBmp({.height = kMaxSide + 1}), ReadStatus::TooLarge},
         {"more bytes than allowed", CraftBmp({.width = kMaxSide, .height = kMaxSide}), ReadStatus::TooLarge},
+        {"a row as wide as allowed", CraftBmp({.width = kMaxSide, .height = 1, .pixelBytes = 49152}), ReadStatus::Loaded, std::vector<std::uint8_t>(49152, 0x5A)},
         {"last byte missing", CraftBmp({.pixelBytes = 15}), ReadStatus::ShortPixelData},
         {"declared size below the rows", CraftBmp({.imageSize = 12}), ReadStatus::ShortPixelData},
     };
