@@ -9,7 +9,7 @@ namespace {
 // values on either side of them, which select no option.
 TEST(SourceControls, AStrayValueSelectsNoOptionAndEnablesNothing)
 {
-    for (std::int16_t kind : {-1, 3}) {
+    for (const int kind : {-1, 3}) {
         const SourceControls controls = ControlsFor(settings::MusicSource(kind));
         EXPECT_EQ(std::tuple(controls.repeatEnabled, controls.fileEnabled, controls.selectedOption), std::tuple(false, false, std::optional<int>())) << kind;
     }
