@@ -2,8 +2,11 @@
 // file.
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include <algorithm>
+#include <csignal>
+#include <filesystem>
 #include <sstream>
 #include <tuple>
 
@@ -77,6 +80,23 @@ TEST(BmpWriter, RefusesBadPictures)
     EXPECT_FALSE(EncodeBmp(mismatched));
     EXPECT_FALSE(EncodeBmp(Picture{}));
     EXPECT_FALSE(WriteBmpFile("/nonexistent-folder/wavorin.bmp", Gradient(2, 2)));
+}
+
+// A disk that fills up part-way (a file size limit stands in for it): the write fails and
+// leaves no piece of the file to pass for a picture.
+TEST(BmpWriter, ADiskThatFillsUpFailsAndLeavesNoFile)
+{
+    const std::string path = ::testing::TempDir() + "wavorin-cut-off.bmp";
+    std::signal(SIGXFSZ, SIG_IGN);  // the write answers EFBIG instead
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    const rlimit previous = limit;
+    limit.rlim_cur = 4096;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
+    const bool written = WriteBmpFile(path, Gradient(64, 64));  // 12 342 bytes
+    setrlimit(RLIMIT_FSIZE, &previous);
+    EXPECT_FALSE(written);
+    EXPECT_FALSE(std::filesystem::exists(path));
 }
 
 TEST(BmpReader, TellsWhyAFileIsRefusedAndReadsOnlyThePixelsOfOneThatIsNot)
