@@ -1,5 +1,6 @@
 #include "common/snapshot/BmpReader.h"
 
+#include <algorithm>
 #include <array>
 #include <fstream>
 #include <limits>
@@ -42,7 +43,7 @@ bool Skip(std::istream& in, std::uint64_t count)
     if (remaining && *remaining < count) return false;
     constexpr auto kChunk = static_cast<std::uint64_t>(std::numeric_limits<std::streamsize>::max());
     while (count > 0) {
-        const std::uint64_t step = count < kChunk ? count : kChunk;
+        const std::uint64_t step = std::min(count, kChunk);
         in.ignore(static_cast<std::streamsize>(step));
         if (static_cast<std::uint64_t>(in.gcount()) != step) return false;
         count -= step;
