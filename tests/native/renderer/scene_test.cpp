@@ -26,7 +26,8 @@ TEST(SceneTime, SecondsFromCounterTicksAndAnglesWithinOneTurn)
     const struct {
         double t;
         float tumble, arc;
-    } rows[] = {{0, 0, 0}, {0.5, 22.5f, 90}, {1, 45, 180}, {2, 90, 0}, {9, 45, 180}, {-1, 315, 180}, {604800.01, 0.45f, 1.8f}};
+    } rows[] = {{0, 0, 0}, {0.5, 22.5f, 90}, {1, 45, 180}, {2, 90, 0}, {9, 45, 180}, {-1, 315, 180}, {604800.01, 0.45f, 1.8f},
+                {8 - 1e-9, 0, 0}};  // a hair short of a whole turn is no angle of 360
     for (const auto& row : rows) {
         EXPECT_NEAR(TumbleDegrees(row.t), row.tumble, 1e-3) << row.t;
         EXPECT_NEAR(ArcTurnDegrees(row.t), row.arc, 1e-3) << row.t;

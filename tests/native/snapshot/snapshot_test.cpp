@@ -134,6 +134,7 @@ TEST(BmpReader, TellsWhyAFileIsRefusedAndReadsOnlyThePixelsOfOneThatIsNot)
         EXPECT_EQ(read.picture.pixels, c.pixels) << c.what;
     }
     EXPECT_EQ(ReadBmpFile("/nonexistent/wavorin/Zelvane2.alo").status, ReadStatus::CannotOpen);
+    EXPECT_EQ(std::tuple(RowStride(-1), RowStride(kMaxSide + 1), RowStride(kMaxSide)), std::tuple(std::nullopt, std::nullopt, 49152u));
 }
 
 }  // namespace
