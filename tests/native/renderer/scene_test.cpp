@@ -55,6 +55,7 @@ protected:
 TEST_F(SceneTest, WithoutPicturesAYellowRingAndAnArcFromWhiteToBlack)
 {
     Start(nullptr, nullptr);
+    for (const GLuint list : {1u, 2u, 3u, 125u}) EXPECT_TRUE(glIsList(list)) << list;  // the satellite rings' too
     // At 0 the arc rises from the hole, whitest where it adds itself to the ring in front.
     ExpectPixels(Frame(0),
                  {{4, 4, {0, 0, 0}}, {84, 124, {204, 204, 0}}, {220, 124, {204, 204, 0}}, {164, 148, {204, 204, 0}},
