@@ -1,5 +1,7 @@
 #include "renderer/Scene.h"
 
+#include <algorithm>
+
 #include "common/trace/StartupTrace.h"
 #include "renderer/Gl.h"
 #include "renderer/SceneGeometry.h"
@@ -56,8 +58,7 @@ void FrameScene(int clientWidth, int clientHeight)
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     // A window with no height still gets a finite projection.
-    const int height = clientHeight > 0 ? clientHeight : 1;
-    gluPerspective(45.0, static_cast<double>(clientWidth) / height, 1.0, 10.0);
+    gluPerspective(45.0, static_cast<double>(clientWidth) / std::max(clientHeight, 1), 1.0, 10.0);
     gluLookAt(0.0, 2.0, 4.0, 0.0, 0.0, 0.0, 0.0, 1.0, 0.0);
     glMatrixMode(GL_MODELVIEW);
 }

@@ -11,7 +11,7 @@ packages=(
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   locales fonts-ipafont-gothic
   libosmesa6-dev libglu1-mesa-dev libstb-dev
-  sox lame nsis osslsigncode openssl python3-yaml softhsm2 libengine-pkcs11-openssl
+  cloc sox lame nsis osslsigncode openssl python3-yaml softhsm2 libengine-pkcs11-openssl
 )
 
 missing=()

@@ -57,7 +57,8 @@ FileContents ReadWholeFile(const fs::path& file, std::size_t maxBytes)
     const fs::file_status status = fs::status(file, error);
     if (status.type() == fs::file_type::not_found) return {FileState::Missing, {}};
     if (error || status.type() != fs::file_type::regular) return {};
-    if (const auto size = fs::file_size(file, error); error || size > maxBytes) return {};
+    // Larger than allowed, or of a size that cannot be told (file_size then gives -1).
+    if (fs::file_size(file, error) > maxBytes) return {};
 
     std::ifstream in(file, std::ios::binary);
     if (!in) return {};

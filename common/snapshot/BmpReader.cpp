@@ -1,5 +1,6 @@
 #include "common/snapshot/BmpReader.h"
 
+#include <algorithm>
 #include <array>
 #include <fstream>
 #include <limits>
@@ -31,7 +32,7 @@ std::optional<std::uint64_t> Remaining(std::istream& in)
     const std::streampos end = in.tellg();
     in.clear();
     in.seekg(here);
-    if (end == std::streampos(-1) || end < here) return std::nullopt;
+    if (end < here) return std::nullopt;  // an end it could not tell (-1) included
     return static_cast<std::uint64_t>(end - here);
 }
 
@@ -42,7 +43,7 @@ bool Skip(std::istream& in, std::uint64_t count)
     if (remaining && *remaining < count) return false;
     constexpr auto kChunk = static_cast<std::uint64_t>(std::numeric_limits<std::streamsize>::max());
     while (count > 0) {
-        const std::uint64_t step = count < kChunk ? count : kChunk;
+        const std::uint64_t step = std::min(count, kChunk);
         in.ignore(static_cast<std::streamsize>(step));
         if (static_cast<std::uint64_t>(in.gcount()) != step) return false;
         count -= step;

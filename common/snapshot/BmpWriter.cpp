@@ -33,7 +33,7 @@ std::optional<std::array<std::uint8_t, kPixelDataOffset>> EncodeHeaders(const Pi
 
     std::array<std::uint8_t, kPixelDataOffset> header{};
     std::uint8_t* file = header.data();
-    Put16(file + 0, kSignature);
+    Put16(file, kSignature);
     Put32(file + 2, static_cast<std::uint32_t>(kPixelDataOffset) + imageSize);
     Put32(file + 10, static_cast<std::uint32_t>(kPixelDataOffset));
 

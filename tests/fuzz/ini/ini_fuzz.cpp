@@ -3,12 +3,14 @@
 // checked as CP932 bytes, and as the UTF-16 file a byte order mark in front of it makes
 // (odd sizes and lone surrogates included), names and values widened.
 
+#include <cctype>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 #include "common/ini/FileEncoding.h"
 #include "common/ini/IniText.h"
@@ -41,6 +43,15 @@ void Check(const Text<Unit>& text, const Text<Unit>& section, const Text<Unit>& 
                 GetString(Widened<Unit>("[x]\nk=") + value + Widened<Unit>("\n"), Widened<Unit>("x"), Widened<Unit>("k")),
             "the value reads back as from a file holding only it");
     Require(SetString(after, section, key, value) == written, "writing the same value again changes nothing");
+    // Whatever text surrounds it, a value of ASCII letters and digits alone reads back as written.
+    Text<Unit> plain;
+    for (const Unit unit : value) {
+        const auto code = static_cast<std::make_unsigned_t<Unit>>(unit);
+        if (code < 0x80 && std::isalnum(code) && plain.size() < kMaxValueBytes) plain += unit;
+    }
+    if (const auto withPlain = SetString(text, section, key, plain)) {
+        Require(GetString(*withPlain, section, key) == plain, "a value of letters and digits reads back as written");
+    }
     // What the write removed lies between the common prefix and suffix: never a line break.
     std::size_t prefix = 0, suffix = 0;
     while (prefix < text.size() && prefix < after.size() && text[prefix] == after[prefix]) ++prefix;

@@ -60,10 +60,10 @@ TEST(SmoothShadowCorners, FillsExactBackgroundPixelsInTheRegionsWithTheRoundedAv
     // region 0 spans 20..37 each way.
     using Pixels = std::vector<std::tuple<int, int, Colour>>;
     const std::tuple<Colour, Pixels, Pixels> kHoles[] = {
-        // red 5 / 4 = 1.25 -> 1; blue 7 / 4 = 1.75 -> 2.
-        {Rgb(10, 20, 30), {{35, 35, kGrey}, {35, 34, Rgb(1, 0, 0)}, {36, 35, Rgb(2, 0, 0)}, {35, 36, Rgb(2, 0, 0)}, {34, 35, Rgb(0, 0, 7)}},
-         {{35, 35, Rgb(1, 0, 2)}}},
-        {Rgb(0, 0, 0), {{30, 30, kGrey}, {30, 29, Rgb(2, 6, 0)}}, {{30, 30, Rgb(0, 2, 0)}}},  // red 0.5 -> 0, green 1.5 -> 2
+        // red 5 / 4 = 1.25 -> 1; green 6 / 4 = 1.5 -> 2; blue 7 / 4 = 1.75 -> 2.
+        {Rgb(10, 20, 30), {{35, 35, kGrey}, {35, 34, Rgb(1, 0, 0)}, {36, 35, Rgb(2, 0, 0)}, {35, 36, Rgb(2, 0, 0)}, {34, 35, Rgb(0, 6, 7)}},
+         {{35, 35, Rgb(1, 2, 2)}}},
+        {Rgb(0, 0, 0), {{30, 30, kGrey}, {30, 29, Rgb(2, 10, 2)}}, {{30, 30, Rgb(0, 2, 0)}}},  // 0.5 -> 0, 2.5 -> 2, 0.5 -> 0
         // One unit off the background is left alone.
         {Rgb(100, 100, 100), {{30, 30, Rgb(224, 224, 225)}, {31, 30, Rgb(225, 224, 224)}},
          {{30, 30, Rgb(224, 224, 225)}, {31, 30, Rgb(225, 224, 224)}}},

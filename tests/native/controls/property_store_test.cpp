@@ -30,7 +30,7 @@ TEST(PropertyStore, KeepsWhatDiffersFromTheDefaultInFirstWriteOrder)
     // letter case; Booleans and integers stand for each other.
     EXPECT_EQ((std::tuple{store.ReadInt32("Missing", 17), store.ReadInt32("Caption", 17), store.ReadInt16("B", 5), store.ReadString("B", "x")}),
               (std::tuple<int, int, std::int16_t, std::string>{17, 17, 5, "x"}));
-    EXPECT_EQ(store.ReadFont("Caption", InitialButtonFont()), InitialButtonFont());
+    EXPECT_EQ(store.ReadFont("Caption", InitialButtonFont()), (FontInfo{"Verdana", 8.25, 400, 0, 0}));  // normal weight, ANSI
     EXPECT_EQ((std::tuple{store.ReadString("caption", ""), store.ReadInt16("Flag", 5), store.ReadBool("B", false)}),
               (std::tuple<std::string, std::int16_t, bool>{"設定", -1, true}));
     EXPECT_EQ((std::tuple{store.ReadString("Daption", "x"), store.ReadString("Captiox", "x")}), (std::tuple{"x", "x"}));
@@ -42,10 +42,10 @@ TEST(PropertyStoreText, WritesOneLinePerPropertyReadsItBackAndRejectsMalformedLi
     store.WriteString("Caption", "Say \"hi\"\r\nthere", "&OK");
     store.WriteBool("Enabled", false, true);
     store.WriteInt("Lowest", -2147483647 - 1, 0);
-    store.WriteString("Empty", "", "x");
+    store.WriteString("Empty_AZaz09", "", "x");  // a key of every kind of character
     store.WriteFont("Font", FontInfo{"ＭＳ Ｐゴシック", 9.75, 400, 128, kFontItalic | kFontUnderline});
     const std::string text = store.ToText();
-    EXPECT_EQ(text, "Caption = \"Say \"\"hi\"\"  there\"\nEnabled = False\nLowest = -2147483648\nEmpty = \"\"\n"
+    EXPECT_EQ(text, "Caption = \"Say \"\"hi\"\"  there\"\nEnabled = False\nLowest = -2147483648\nEmpty_AZaz09 = \"\"\n"
                     "Font = {\"ＭＳ Ｐゴシック\", 9.75, 400, 128, 3}\n");
     EXPECT_EQ(PropertyStore::FromText(text)->ToText(), text);
     const auto read = PropertyStore::FromText("# a comment\r\n\r\n  FillColour=0xE0E0E0  \r\nShowShadow =True\r\nCaption = \"a = b # c\"");
@@ -53,7 +53,7 @@ TEST(PropertyStoreText, WritesOneLinePerPropertyReadsItBackAndRejectsMalformedLi
     EXPECT_EQ((std::tuple{read->ReadInt32("FillColour", 0), read->ReadBool("ShowShadow", false), read->ReadString("Caption", "")}),
               (std::tuple<int, bool, std::string>{0xE0E0E0, true, "a = b # c"}));
 
-    for (const char* line : {"Caption", "Caption =", "= 5", "9Lives = 1", "Key = 5 6", "Key = \"open", "Key = \"a\" tail",
+    for (const char* line : {"Caption", "Caption =", "= 5", "0a = 1", "9Lives = 1", "Key = 5 6", "Key = \"open", "Key = \"a\" tail",
                              "Key = 2147483648", "Key = -2147483649", "Key = 0x", "Key = --1", "Key = +1", "Key = Truely",
                              "Key = {\"Verdana\", 8.25, 400, 0}", "Key = {\"Verdana\", 0, 400, 0, 0}",
                              "Key = {\"Verdana\", inf, 400, 0, 0}", "Key = {\"Verdana\", 8.25, 400, 0, 0", "Key Name = 1"}) {

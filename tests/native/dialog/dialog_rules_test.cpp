@@ -9,7 +9,7 @@ namespace {
 // values on either side of them, which select no option.
 TEST(SourceControls, AStrayValueSelectsNoOptionAndEnablesNothing)
 {
-    for (std::int16_t kind : {-1, 3}) {
+    for (const int kind : {-1, 3}) {
         const SourceControls controls = ControlsFor(settings::MusicSource(kind));
         EXPECT_EQ(std::tuple(controls.repeatEnabled, controls.fileEnabled, controls.selectedOption), std::tuple(false, false, std::optional<int>())) << kind;
     }
@@ -27,26 +27,10 @@ TEST(RepeatTrack, TextToTrack)
     for (const auto& [text, track] : rows) EXPECT_EQ(RepeatTrackOf(text), track) << testing::PrintToString(text);
 }
 
-// Left box frames 1-24 on ticks 1-24, right box on 25-48, nothing on 49, then over again.
-TEST(BannerAnimation, LeftBoxThenRightBoxThenAPause)
+// The zoom point in 16 bits; where the dialog goes and the banner's frames are tried on real
+// windows (tests/windows/dialog).
+TEST(Placement, TheZoomPointIsIn16Bits)
 {
-    // Tick number, then the box and frame it shows; -1: a tick that shows nothing.
-    const std::tuple<int, int, int> rows[] = {{1, 0, 1},   {24, 0, 24}, {25, 1, 1},  {48, 1, 24}, {49, -1, -1},
-                                              {50, 0, 1}, {97, 1, 24}, {98, -1, -1}, {99, 0, 1}};
-    BannerAnimation banner;
-    std::optional<BannerStep> step;
-    for (int tick = 1, row = 0; tick <= 99; ++tick) {
-        step = banner.Tick();
-        if (tick != std::get<0>(rows[row])) continue;
-        const auto [at, box, frame] = rows[row++];
-        EXPECT_EQ(step ? std::pair(step->box, step->frame) : std::pair(-1, -1), std::pair(box, frame)) << at;
-    }
-}
-
-// Centred a third down on a screen it fits: on a real window (tests/windows/dialog).
-TEST(Placement, WiderThanTheScreenItStartsLeftOfItAndTheZoomPointIsIn16Bits)
-{
-    EXPECT_EQ(PlaceDialog(400, 300, 528, 294).left, -64);
     const std::pair<long, int> zoom[] = {{640, 640}, {-32768, -32768}, {32767, 32767}, {32768, 0}, {-40000, 0}};
     for (const auto& [coordinate, kept] : zoom) EXPECT_EQ(ZoomCoordinate(coordinate), kept) << coordinate;
 }

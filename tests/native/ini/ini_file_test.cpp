@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <regex>
 #include <string>
 
 #include "common/ini/FileBytes.h"
@@ -142,11 +143,14 @@ TEST_F(IniFileTest, NewFileKeptWhereTheOldOneWasLostAndMovedInByTheNextReadOrWri
     EXPECT_TRUE(WriteString(file_, kSection, kKeyHeight, "4"));
     ExpectFile("[Section]\nWidth=3\nHeight=4\n");
 
-    // Where the old file stays, a replacement that cannot be moved in leaves nothing behind.
-    const auto busy = [](const fs::path&, const fs::path&) { return MoveOutcome::Busy; };
+    // Where the old file stays, a replacement that cannot be moved in leaves nothing behind. It
+    // is named as the uninstaller looks for one: the file's name, a dot, 16 hex digits, ".tmp".
+    std::string replacement;
+    const auto busy = [&](const fs::path& made, const fs::path&) { return replacement = made.filename().string(), MoveOutcome::Busy; };
     int pauses = 0;
     EXPECT_FALSE(ReplaceFileAtomically(file_, "[Section]\nWidth=5\n", [&] { ++pauses; }, busy));
     EXPECT_EQ(pauses, 4);
+    EXPECT_TRUE(std::regex_match(replacement, std::regex(file_.filename().string() + "\\.[0-9a-f]{16}\\.tmp"))) << replacement;
     ExpectFile("[Section]\nWidth=3\nHeight=4\n");
 }
 

@@ -26,7 +26,9 @@ TEST(FramePacer, WaitsForTheNextRefreshKeepingOneSchedule)
         {50, 1000, {100, 250}, 251, 19},    // stalled: a new schedule, no frames drawn back to back
         {0, 1000, {100}, 101, 16},          // no rate reported: 60 Hz, 17 ticks a frame
         {1, 1000, {100}, 101, 16},          // "the hardware's default": the same
+        {2, 1000, {100}, 101, 499},         // the slowest rate a monitor can report
         {60, 3000, {0}, 1, 17},             // 49 ticks = 16.3 ms, rounded up
+        {60, 1, {0}, 0, 1000},              // a counter of 1 tick a second: a whole tick
         {144, 1000, {0, 7}, 8, 6},          // 6.9 ms rounded up, never faster: next at 14
     };
     for (const auto& row : rows) {

@@ -85,7 +85,10 @@ TEST_F(GlTest, PicturesOfAnySizeLoadUprightThroughEitherBuilder)
             EXPECT_FALSE(glIsTexture(name));  // the holder deletes its texture
         }
     }
-    EXPECT_FALSE(Texture().LoadBmp("/nonexistent/Zelvane2.alo"));
+    Texture missing;  // bound without an image until released
+    EXPECT_EQ(std::pair(missing.LoadBmp("/nonexistent/Zelvane2.alo"), missing.OwnsTexture()), std::pair(false, true));
+    missing.Release();
+    EXPECT_FALSE(missing.OwnsTexture());
 }
 
 }  // namespace

@@ -2,8 +2,11 @@
 // file.
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include <algorithm>
+#include <csignal>
+#include <filesystem>
 #include <sstream>
 #include <tuple>
 
@@ -76,7 +79,25 @@ TEST(BmpWriter, RefusesBadPictures)
     mismatched.pixels.pop_back();
     EXPECT_FALSE(EncodeBmp(mismatched));
     EXPECT_FALSE(EncodeBmp(Picture{}));
+    for (const auto& [width, height] : {std::pair{kMaxSide, 1}, {1, kMaxSide}}) EXPECT_TRUE(EncodeBmp(MakePicture(width, height)));  // the largest
     EXPECT_FALSE(WriteBmpFile("/nonexistent-folder/wavorin.bmp", Gradient(2, 2)));
+}
+
+// A disk that fills up part-way (a file size limit stands in for it): the write fails and
+// leaves no piece of the file to pass for a picture.
+TEST(BmpWriter, ADiskThatFillsUpFailsAndLeavesNoFile)
+{
+    const std::string path = ::testing::TempDir() + "wavorin-cut-off.bmp";
+    std::signal(SIGXFSZ, SIG_IGN);  // the write answers EFBIG instead
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    const rlimit previous = limit;
+    limit.rlim_cur = 4096;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
+    const bool written = WriteBmpFile(path, Gradient(64, 64));  // 12 342 bytes
+    setrlimit(RLIMIT_FSIZE, &previous);
+    EXPECT_FALSE(written);
+    EXPECT_FALSE(std::filesystem::exists(path));
 }
 
 TEST(BmpReader, TellsWhyAFileIsRefusedAndReadsOnlyThePixelsOfOneThatIsNot)
@@ -104,6 +125,7 @@ TEST(BmpReader, TellsWhyAFileIsRefusedAndReadsOnlyThePixelsOfOneThatIsNot)
         {"width too large", CraftBmp({.width = kMaxSide + 1}), ReadStatus::TooLarge},
         {"height too large", CraftBmp({.height = kMaxSide + 1}), ReadStatus::TooLarge},
         {"more bytes than allowed", CraftBmp({.width = kMaxSide, .height = kMaxSide}), ReadStatus::TooLarge},
+        {"a row as wide as allowed", CraftBmp({.width = kMaxSide, .height = 1, .pixelBytes = 49152}), ReadStatus::Loaded, std::vector<std::uint8_t>(49152, 0x5A)},
         {"last byte missing", CraftBmp({.pixelBytes = 15}), ReadStatus::ShortPixelData},
         {"declared size below the rows", CraftBmp({.imageSize = 12}), ReadStatus::ShortPixelData},
     };
@@ -113,6 +135,7 @@ TEST(BmpReader, TellsWhyAFileIsRefusedAndReadsOnlyThePixelsOfOneThatIsNot)
         EXPECT_EQ(read.picture.pixels, c.pixels) << c.what;
     }
     EXPECT_EQ(ReadBmpFile("/nonexistent/wavorin/Zelvane2.alo").status, ReadStatus::CannotOpen);
+    EXPECT_EQ(std::tuple(RowStride(-1), RowStride(kMaxSide + 1), RowStride(kMaxSide)), std::tuple(std::nullopt, std::nullopt, 49152u));
 }
 
 }  // namespace

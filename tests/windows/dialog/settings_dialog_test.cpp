@@ -113,6 +113,32 @@ TEST(SettingsDialog, BannerShowsEachStepInItsBox)
     }
 }
 
+// A click on either banner box opens the home page with the program the system has for https
+// links: here one that notes the address it is given.
+TEST(SettingsDialog, BannerClickOpensTheHomePage)
+{
+    const std::wstring noted = L"C:\\vetsu_opened.txt", command = L"cmd.exe /c echo %1>" + noted;
+    const wchar_t* const kHandler = L"https\\shell\\open\\command";
+    std::wstring system(1024, L'\0');
+    DWORD size = DWORD(system.size() * 2);
+    ASSERT_EQ(RegGetValueW(HKEY_CLASSES_ROOT, kHandler, nullptr, RRF_RT_REG_SZ, nullptr, system.data(), &size), ERROR_SUCCESS);
+    const auto handle = [&](const std::wstring& with) { RegSetKeyValueW(HKEY_CLASSES_ROOT, kHandler, nullptr, REG_SZ, with.c_str(), DWORD(with.size() * 2 + 2)); };
+    handle(command);
+    auto dialog = Open(0);
+    int boxes = 0;
+    for (HWND box = nullptr; (box = FindWindowExW(dialog->hwnd(), box, L"Wavorin_BannerBox", nullptr)); ++boxes) {
+        DeleteFileW(noted.c_str());
+        SendMessageW(box, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+        SendMessageW(box, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
+        std::string address;
+        for (int look = 0; look < 500 && address.empty(); ++look, Sleep(20)) std::getline(std::ifstream(noted.c_str()), address);
+        EXPECT_EQ(address.substr(0, address.find_last_not_of("\r ") + 1), "https://wavorin.example/") << boxes;
+    }
+    EXPECT_EQ(boxes, 2);
+    handle(system.c_str());
+    DeleteFileW(noted.c_str());
+}
+
 // A path that the code page cannot hold, or holds in more bytes than the reader reads back, is
 // taken only when the file exists, and stored as its short name, which names the file when the
 // next start reads it back.
@@ -246,7 +272,7 @@ TEST(SettingsDialog, PicturesAndWindowFillTheirPlacesAtAnyScale)
         EXPECT_NEAR(2 * window.top, screenHeight - window.bottom, 2);
         EXPECT_GT(window.top, 0);
     }
-    EXPECT_GE(chosen[0].extent.cx, 10);
+    for (const Drawn& glyph : {chosen[0], unchosen[0]}) EXPECT_GE(glyph.extent.cx, 10);
     EXPECT_GE(banner[0].extent.cx, 110);
     EXPECT_GE(banner[0].extent.cy, 45);
     for (const auto& [small, large] : {std::pair{chosen[0], chosen[1]}, {unchosen[0], unchosen[1]}, {banner[0], banner[1]}}) {
@@ -370,32 +396,41 @@ TEST(SettingsDialogSave, WritesTheMusicKeysAndKeepsTheRest)
     DeleteFileW(contract::kSettingsFileW.c_str());
 }
 
+// Whether the settings file is held open by another program or marked read-only, the save
+// says so over the dialog, which stays open, and the file keeps its bytes.
 TEST(SettingsDialogSave, FailureIsToldAndTheDialogStaysOpen)
 {
     CreateDirectoryW(contract::kWorkFolderW.c_str(), nullptr);
     const bool existed = GetFileAttributesW(contract::kSettingsFileW.c_str()) != INVALID_FILE_ATTRIBUTES;
-    const HANDLE lock = CreateFileW(contract::kSettingsFileW.c_str(), GENERIC_READ, 0, nullptr, OPEN_ALWAYS, 0, nullptr);
-    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
-    SettingsDialog dialog(settings::MusicSettings{});
-    ASSERT_TRUE(dialog.Create());
-    std::wstring told(512, L'\0');
-    HWND owner = nullptr;
-    const UnansweredBoxCloser closer(GetCurrentThreadId());  // a box under another title
-    std::thread user([&] {  // waits for the message as a user would, reads it and presses OK
-        HWND box = nullptr;
-        for (int look = 0; look < 500 && !(box = FindWindowW(L"#32770", settings::kProgramTitle)); ++look) Sleep(20);
-        if (!box) return;
-        told.resize(static_cast<std::size_t>(GetDlgItemTextW(box, 0xFFFF, told.data(), 512)));
-        owner = GetWindow(box, GW_OWNER);
-        PostMessageW(box, WM_COMMAND, IDOK, 0);
-    });
-    SendMessageW(FindWindowExW(dialog.hwnd(), nullptr, nullptr, L"設定"), BM_CLICK, 0, 0);
-    user.join();
-    for (MSG message; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) DispatchMessageW(&message);
-    EXPECT_NE(told.find(L"設定を保存できませんでした。"), std::wstring::npos) << testing::PrintToString(told);
-    EXPECT_EQ(owner, dialog.hwnd());
-    EXPECT_TRUE(IsWindow(dialog.hwnd()) && IsWindowVisible(dialog.hwnd()));
-    CloseHandle(lock);
+    for (const bool readOnly : {false, true}) {
+        SCOPED_TRACE(readOnly ? "read-only" : "held open");
+        const std::string before = SettingsFileBytes();
+        const HANDLE lock = CreateFileW(contract::kSettingsFileW.c_str(), GENERIC_READ, 0, nullptr, OPEN_ALWAYS, 0, nullptr);
+        ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+        if (readOnly) CloseHandle(lock), SetFileAttributesW(contract::kSettingsFileW.c_str(), FILE_ATTRIBUTE_READONLY);
+        SettingsDialog dialog(settings::MusicSettings{});
+        ASSERT_TRUE(dialog.Create());
+        std::wstring told(512, L'\0');
+        HWND owner = nullptr;
+        const UnansweredBoxCloser closer(GetCurrentThreadId());  // a box under another title
+        std::thread user([&] {  // waits for the message as a user would, reads it and presses OK
+            HWND box = nullptr;
+            for (int look = 0; look < 500 && !(box = FindWindowW(L"#32770", settings::kProgramTitle)); ++look) Sleep(20);
+            if (!box) return;
+            told.resize(static_cast<std::size_t>(GetDlgItemTextW(box, 0xFFFF, told.data(), 512)));
+            owner = GetWindow(box, GW_OWNER);
+            PostMessageW(box, WM_COMMAND, IDOK, 0);
+        });
+        SendMessageW(FindWindowExW(dialog.hwnd(), nullptr, nullptr, L"設定"), BM_CLICK, 0, 0);
+        user.join();
+        for (MSG message; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) DispatchMessageW(&message);
+        EXPECT_NE(told.find(L"設定を保存できませんでした。"), std::wstring::npos) << testing::PrintToString(told);
+        EXPECT_EQ(owner, dialog.hwnd());
+        EXPECT_TRUE(IsWindow(dialog.hwnd()) && IsWindowVisible(dialog.hwnd()));
+        if (readOnly) SetFileAttributesW(contract::kSettingsFileW.c_str(), FILE_ATTRIBUTE_NORMAL);
+        else CloseHandle(lock);
+        EXPECT_EQ(SettingsFileBytes(), before);
+    }
     if (!existed) DeleteFileW(contract::kSettingsFileW.c_str());
 }
 
