@@ -34,6 +34,12 @@ run_with() {
   [ -n "$window" ] || fail "$name: the host ended before the renderer's window showed"
   grep -q "${stopped[@]}" "$trace" && fail "$name: the music stopped before Esc"
   wait_until 300 grep -qF "$playing" "$trace" || fail "$name: no \"$playing\" while running"
+  # A WAV goes on after the window showed: the sound device is fed again, and nothing stopped it.
+  if [[ $1 == *.wav ]]; then
+    fed=$(grep -c waveOutWrite "$trace" || true)
+    wait_until 300 eval '[ "$(grep -c waveOutWrite "$trace")" -gt $((fed + 2)) ]' || fail "$name: the sound was not fed after the window showed"
+    grep -q "${stopped[@]}" "$trace" && fail "$name: the music stopped after the window showed"
+  fi
   end_with_esc "$name"
   end_renderers
   rest=$(cat "$trace")
