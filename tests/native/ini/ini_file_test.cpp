@@ -3,10 +3,8 @@
 // tried under Wine (tests/windows/ini).
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 #include <chrono>
-#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -17,6 +15,7 @@
 #include "common/ini/FileEncoding.h"
 #include "common/ini/IniFile.h"
 #include "common/ini/IniNames.h"
+#include "tests/native/support/DiskFillsUp.h"
 
 namespace wavorin::ini {
 namespace {
@@ -112,14 +111,7 @@ TEST_F(IniFileTest, LinkedFilesAreLeftAlone)
 TEST_F(IniFileTest, ADiskThatFillsUpFailsTheSaveAndLeavesTheOldFile)
 {
     Put("[Section]\nWidth=1\n");
-    std::signal(SIGXFSZ, SIG_IGN);  // the write answers EFBIG instead
-    rlimit limit{};
-    getrlimit(RLIMIT_FSIZE, &limit);
-    const rlimit previous = limit;
-    limit.rlim_cur = 4096;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
-    const bool saved = ReplaceFileAtomically(file_, std::string(8192, 'x'));
-    setrlimit(RLIMIT_FSIZE, &previous);
+    const bool saved = testing_support::WhileDiskFillsUpAt(4096, [&] { return ReplaceFileAtomically(file_, std::string(8192, 'x')); });
     EXPECT_FALSE(saved);
     ExpectFile("[Section]\nWidth=1\n");
 }

@@ -2,16 +2,15 @@
 // file.
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 #include <algorithm>
-#include <csignal>
 #include <filesystem>
 #include <sstream>
 #include <tuple>
 
 #include "common/snapshot/BmpReader.h"
 #include "common/snapshot/BmpWriter.h"
+#include "tests/native/support/DiskFillsUp.h"
 
 namespace wavorin::snapshot {
 namespace {
@@ -88,14 +87,7 @@ TEST(BmpWriter, RefusesBadPictures)
 TEST(BmpWriter, ADiskThatFillsUpFailsAndLeavesNoFile)
 {
     const std::string path = ::testing::TempDir() + "wavorin-cut-off.bmp";
-    std::signal(SIGXFSZ, SIG_IGN);  // the write answers EFBIG instead
-    rlimit limit{};
-    getrlimit(RLIMIT_FSIZE, &limit);
-    const rlimit previous = limit;
-    limit.rlim_cur = 4096;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
-    const bool written = WriteBmpFile(path, Gradient(64, 64));  // 12 342 bytes
-    setrlimit(RLIMIT_FSIZE, &previous);
+    const bool written = testing_support::WhileDiskFillsUpAt(4096, [&] { return WriteBmpFile(path, Gradient(64, 64)); });  // 12 342 bytes
     EXPECT_FALSE(written);
     EXPECT_FALSE(std::filesystem::exists(path));
 }
