@@ -14,7 +14,14 @@ in_desktop() { wine_run explorer /desktop=wavorin_e2e,1024x768 "$@" </dev/null; 
 probe() { in_desktop 'C:\wavorin_e2e\desktop\desk_probe.exe' "$@"; }
 # The probe answers after explorer has handed it on and returned: its answer goes to a file.
 where() { rm -f where.txt && probe where >where.txt 2>/dev/null && wait_until 50 test -s where.txt && tr -d '\r' <where.txt; }
-covers_screen() { [[ $(where) == "renderer 0 0 $1 $2 screen $1 $2 covers 0 "* ]]; }
+# covers_screen W H: the screen is W x H and the renderer's window covers it. A screen still of
+# another size is asked again: the platform may drop a change asked while it is busy.
+covers_screen() {
+  local now
+  now=$(where) || return 1
+  [[ $now == *" screen $1 $2 "* ]] || { probe size "$1" "$2" >/dev/null 2>&1; return 1; }
+  [[ $now == "renderer 0 0 $1 $2 screen $1 $2 covers 0 "* ]]
+}
 host_running() {  # a Wavorin.scr of this prefix
   local pid
   for pid in $(pgrep -f 'desktop.Wavorin\.scr'); do
@@ -32,7 +39,6 @@ rm -f "$ini" && printf '[Section]\r\nWidth=800\r\nHeight=600\r\n' >"$ini" && chm
 in_desktop 'C:\wavorin_e2e\desktop\Wavorin.scr' /s >/dev/null 2>&1
 for size in 1024x768 1280x1024 1024x768; do
   w=${size%x*} h=${size#*x}
-  [ "$size:$(xdotool getwindowgeometry "$desktop" | sed -n 's/ *Geometry: //p')" = "$size:$size" ] || probe size "$w" "$h"
   wait_until 300 covers_screen "$w" "$h" || fail "at $size the renderer's window and the screen are: $(where)"
   sleep 1 && import -window root -crop "$size+0+0" "run-$size-$SECONDS.png"
 done
