@@ -3,7 +3,8 @@
 # renderer's window is up and bright again once Esc has ended the run; a click on the second
 # monitor leaves the keyboard with the renderer, so that Esc still ends the run. A program
 # brought to the foreground on the second monitor during the run shows over the black, until
-# the user switches back to the renderer.
+# the user switches back to the renderer. Other ends of the run (Alt+F4, the host closed or
+# killed) take the black with them too.
 # With -left the second monitor lies left of the primary.
 # Usage: monitor_covers_test.sh BUILD_DIR SCRATCH_DIR [-left]
 set -euo pipefail
@@ -52,6 +53,18 @@ wait_until 100 esc_as_typed || { fail "Esc after a click on the second monitor d
 stop "$probe"
 wait "$host" || fail "exit code $?"
 wait_until 100 bright || fail "the second monitor is not bright again after the run"
+# Whatever else ends the run takes the black with it: a system close of the renderer's window,
+# and the host closed or killed (the renderer then ends by itself).
+if [ "${3:-}" != -left ]; then
+  for ending in 'xdotool windowfocus --sync $window key alt+F4' 'wine_run taskkill /IM Wavorin.scr' \
+    'wine_run taskkill /F /IM Wavorin.scr'; do
+    start 'C:\wavorin_e2e\monitors\Wavorin.scr' /s
+    window=$(wait_until 1200 shown) && [ -n "$window" ] && wait_until 100 black || fail "$ending: no black during the run"
+    eval "$ending" >/dev/null 2>&1 || fail "$ending: refused"
+    wait_until 100 bright || fail "the second monitor is not bright again after $ending"
+    wait_until 100 gone "$host" || { fail "$ending: the host did not end"; stop "$host"; }
+  done
+fi
 # The size the run records for the renderer is the primary monitor's, not the whole desk's.
 grep -qa $'^Width=1280\r$' "$ini" && grep -qa $'^Height=1024\r$' "$ini" ||
   fail "the run recorded $(grep -a -e ^Width -e ^Height "$ini" | tr -d '\r' | tr '\n' ' ')"

@@ -295,24 +295,34 @@ TEST_F(RunTest, SnapshotFilesPlantedBeforehandAreReplacedNeverWrittenThrough)
     EXPECT_EQ(EndWithEsc(renderer, host), 0u);
 }
 
-TEST_F(RunTest, KilledHostTakesTheRendererAndThePhotographWithIt)
+// Closed (the system's close to its window, which ends it with exit code 0) or killed, the host
+// takes the renderer and the photograph with it.
+TEST_F(RunTest, HostThatEndsTakesTheRendererAndThePhotographWithIt)
 {
-    Install install(Renderer::Real);
-    std::optional<Process> host(std::in_place, install.Host(), L"/s");
-    HWND renderer = WaitForWindow(kRendererTitle, 60s);
-    ASSERT_NE(renderer, nullptr);
-    ASSERT_TRUE(SceneMoves());
-    DWORD rendererId = 0;
-    GetWindowThreadProcessId(renderer, &rendererId);
-    Process rendererProcess(OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, rendererId));
-    ASSERT_TRUE(rendererProcess.Running() && fs::exists(kDesktopSnapshot));
-    host.reset();  // terminated
-    // Within the renderer's watch period the screen is given back and the photograph gone;
-    // the process itself may take 2 s more: Wine with no window manager waits that long for
-    // one to let go of a full-screen window.
-    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(renderer) && !fs::exists(kDesktopSnapshot); }, 2s))
-        << "renderer shown: " << IsWindowVisible(renderer) << ", photograph kept: " << fs::exists(kDesktopSnapshot);
-    EXPECT_TRUE(rendererProcess.WaitForExit(5s).has_value()) << "renderer still running";
+    for (const bool killed : {false, true}) {
+        SCOPED_TRACE(killed ? "killed" : "closed");
+        Install install(Renderer::Real);
+        std::optional<Process> host(std::in_place, install.Host(), L"/s");
+        HWND run = WaitForWindow(kRunTitle, 20s), renderer = WaitForWindow(kRendererTitle, 60s);
+        ASSERT_TRUE(run && renderer);
+        ASSERT_TRUE(SceneMoves());
+        DWORD rendererId = 0;
+        GetWindowThreadProcessId(renderer, &rendererId);
+        Process rendererProcess(OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, rendererId));
+        ASSERT_TRUE(rendererProcess.Running() && fs::exists(kDesktopSnapshot));
+        if (killed) {
+            host.reset();  // terminated
+        } else {
+            PostMessageW(run, WM_CLOSE, 0, 0);
+            EXPECT_EQ(host->WaitForExit(5s), 0u);
+        }
+        // Within the renderer's watch period the screen is given back and the photograph gone;
+        // the process itself may take 2 s more: Wine with no window manager waits that long for
+        // one to let go of a full-screen window.
+        EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(renderer) && !fs::exists(kDesktopSnapshot); }, 2s))
+            << "renderer shown: " << IsWindowVisible(renderer) << ", photograph kept: " << fs::exists(kDesktopSnapshot);
+        EXPECT_TRUE(rendererProcess.WaitForExit(5s).has_value()) << "renderer still running";
+    }
 }
 
 // When the session ends, the renderer may be ended any moment with no chance to clean up:

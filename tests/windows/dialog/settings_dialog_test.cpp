@@ -54,12 +54,14 @@ TEST(SettingsDialog, OpensWithTheLoadedSourceSelectedAndItsControlsOn)
 }
 
 // The left button on "音楽CD" is clicked end to end; the glyphs and the other buttons here.
+// As with an option button, the click takes the keyboard to the option's label (at x = 50).
 TEST(SettingsDialog, AnyMouseButtonOnAnOptionGlyphOrLabelChoosesIt)
 {
     auto dialog = Open(0);
     for (const auto& [x, y, message, kind] : {std::tuple{50, 95, WM_RBUTTONDOWN, 2}, {32, 56, WM_LBUTTONDOWN, 1}, {48, 76, WM_MBUTTONDOWN, 0}}) {
         SendMessageW(PanelControlAt(*dialog, x, y), UINT(message), 0, 0);
-        EXPECT_EQ(std::pair(int(dialog->Settings().source), dialog->SelectedOption()), std::pair(kind, std::optional(kind)));
+        EXPECT_EQ(std::tuple(int(dialog->Settings().source), dialog->SelectedOption(), GetFocus()),
+                  std::tuple(kind, std::optional(kind), PanelControlAt(*dialog, 50, y)));
     }
 }
 
@@ -265,6 +267,13 @@ TEST(SettingsDialog, PicturesAndWindowFillTheirPlacesAtAnyScale)
         RECT client{}, window{};
         GetClientRect(dialog->hwnd(), &client);
         EXPECT_EQ(std::pair(client.right, client.bottom), std::pair(LONG(MulDiv(522, dotsPerInch, 96)), LONG(MulDiv(265, dotsPerInch, 96))));
+        // The repeat box, closed, in its place of 96, 48, 41 x 20 on the panel.
+        RECT repeatBox{};
+        GetWindowRect(FindWindowExW(MusicPanel(*dialog), nullptr, L"COMBOBOX", nullptr), &repeatBox);
+        MapWindowPoints(nullptr, MusicPanel(*dialog), reinterpret_cast<POINT*>(&repeatBox), 2);
+        const auto scaled = [&](int length) { return LONG(MulDiv(length, dotsPerInch, 96)); };
+        EXPECT_EQ((std::tuple{repeatBox.left, repeatBox.top, repeatBox.right, repeatBox.bottom}),
+                  (std::tuple{scaled(96), scaled(48), scaled(96) + scaled(41), scaled(48) + scaled(20)}));
         GetWindowRect(dialog->hwnd(), &window);
         // Centred across the screen, with twice as much room below it as above.
         const LONG screenWidth = GetSystemMetrics(SM_CXSCREEN), screenHeight = GetSystemMetrics(SM_CYSCREEN);
