@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
   googletest libgtest-dev libbenchmark-dev
-  wine64 xvfb xserver-xephyr xauth xdotool x11-utils imagemagick
+  wine64 xvfb xserver-xephyr xserver-xorg-core xserver-xorg-video-dummy xauth xdotool x11-utils imagemagick
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   locales fonts-ipafont-gothic
   libosmesa6-dev libglu1-mesa-dev libstb-dev

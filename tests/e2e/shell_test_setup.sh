@@ -26,21 +26,83 @@ e2e_setup() {
   [ -z "$own" ] || wine_server_start
   drive_c=$WINEPREFIX/drive_c
 }
-# nest_two_monitors [-left]: Xephyr inside the display, two heads side by side under
+# nest_two_monitors [-left | -above]: Xephyr inside the display, two heads side by side under
 # Xinerama, a primary of 1280 x 1024 and a second monitor of 800 x 600 right of it (left with
 # -left; Wine then puts it at x = -800). Wine takes the monitors from Xinerama when there is
-# no RandR (Xvfb's own screens would all lie at the origin). DISPLAY becomes Xephyr's; nested
-# is its process, primary_head the primary's head number.
+# no RandR (Xvfb's own screens would all lie at the origin). Xephyr lays its heads in a row
+# whatever offsets it is given, so -above (Wine: y = -600) runs Xorg with two dummy screens
+# instead. DISPLAY becomes the server's; nested is its process, primary_head the primary's
+# head number.
 nest_two_monitors() {
   local fd_file number heads=(-screen 1280x1024+0+0 -screen 800x600+1280+0)
   primary_head=0
   [ "${1:-}" != -left ] || heads=(-screen 800x600+0+0 -screen 1280x1024+800+0) primary_head=1
   fd_file=$(mktemp)
-  Xephyr -displayfd 3 "${heads[@]}" +xinerama -extension RANDR -nolisten tcp 3>"$fd_file" >/dev/null 2>&1 &
+  if [ "${1:-}" = -above ]; then
+    dummy_two_monitors_above "$fd_file"
+  else
+    Xephyr -displayfd 3 "${heads[@]}" +xinerama -extension RANDR -nolisten tcp 3>"$fd_file" >/dev/null 2>&1 &
+  fi
   nested=$!
   wait_until 300 test -s "$fd_file" || { echo "Xephyr did not start within 30 s" >&2; return 1; }
   number=$(head -n1 "$fd_file") && rm -f "$fd_file"
   export DISPLAY=":$number"
+}
+# dummy_two_monitors_above FD_FILE: in the background, Xorg with its dummy driver: a screen of
+# 800 x 600 at the top and one of 1280 x 1024 below it under Xinerama; its display number goes
+# to FD_FILE. Its configuration and log are kept in the build's folder two-monitors-above.
+dummy_two_monitors_above() {
+  local dir=$build/two-monitors-above
+  mkdir -p "$dir"
+  cat >"$dir/xorg.conf" <<'CONF'
+Section "ServerFlags"
+  Option "Xinerama" "on"
+  Option "AutoAddDevices" "false"
+  Option "DisableVidModeExtension" "true"
+EndSection
+Section "Monitor"
+  Identifier "M"
+  HorizSync 5.0 - 1000.0
+  VertRefresh 5.0 - 200.0
+  Modeline "800x600" 40.00 800 840 968 1056 600 601 605 628
+  Modeline "1280x1024" 108.00 1280 1328 1440 1688 1024 1025 1028 1066
+EndSection
+Section "Device"
+  Identifier "D0"
+  Driver "dummy"
+  VideoRam 16384
+EndSection
+Section "Device"
+  Identifier "D1"
+  Driver "dummy"
+  VideoRam 16384
+EndSection
+Section "Screen"
+  Identifier "S0"
+  Device "D0"
+  Monitor "M"
+  SubSection "Display"
+    Depth 24
+    Modes "800x600"
+  EndSubSection
+EndSection
+Section "Screen"
+  Identifier "S1"
+  Device "D1"
+  Monitor "M"
+  SubSection "Display"
+    Depth 24
+    Modes "1280x1024"
+  EndSubSection
+EndSection
+Section "ServerLayout"
+  Identifier "L"
+  Screen 0 "S1" 0 600
+  Screen 1 "S0" 0 0
+EndSection
+CONF
+  Xorg -displayfd 3 -config "$dir/xorg.conf" -configdir "$dir" -logfile "$dir/xorg.log" -noreset -nolisten tcp \
+    3>"$1" >/dev/null 2>&1 &
 }
 stop() { pkill -P "$1" 2>/dev/null || true; kill "$1" 2>/dev/null || true; }
 end_renderers() { for w in $(xdotool search --name '^Zelvane_VC$' 2>/dev/null); do stop "$(xdotool getwindowpid "$w")"; done; }

@@ -5,7 +5,7 @@
 # brought to the foreground on the second monitor during the run shows over the black, until
 # the user switches back to the renderer. Other ends of the run (Alt+F4, the host closed or
 # killed) take the black with them too.
-# With -left the second monitor lies left of the primary.
+# With -left the second monitor lies left of the primary, with -above above it.
 # Usage: monitor_covers_test.sh BUILD_DIR SCRATCH_DIR [-left]
 set -euo pipefail
 . "$(dirname "$0")/../shell_test_setup.sh"
@@ -15,6 +15,7 @@ cd "$2"
 # Where X shows the second monitor, a point on it and one on the primary, and where Wine has it.
 second=800x600+1280+0 click=(1680 300) primary=(640 512) wine_second=(1280 0 800 600)
 [ "${3:-}" != -left ] || second=800x600+0+0 click=(400 300) primary=(1440 512) wine_second=(-800 0 800 600)
+[ "${3:-}" != -above ] || second=800x600+0+0 click=(400 300) primary=(640 1112) wine_second=(0 -600 800 600)
 
 # The second monitor's pixels as X holds them: their lowest and highest channel values.
 second_range() { import -window root -crop "$second" png:- | convert png:- -format '%[min] %[max]' info:; }
@@ -55,7 +56,7 @@ wait "$host" || fail "exit code $?"
 wait_until 100 bright || fail "the second monitor is not bright again after the run"
 # Whatever else ends the run takes the black with it: a system close of the renderer's window,
 # and the host closed or killed (the renderer then ends by itself).
-if [ "${3:-}" != -left ]; then
+if [ -z "${3:-}" ]; then
   for ending in 'xdotool windowfocus --sync $window key alt+F4' 'wine_run taskkill /IM Wavorin.scr' \
     'wine_run taskkill /F /IM Wavorin.scr'; do
     start 'C:\wavorin_e2e\monitors\Wavorin.scr' /s
