@@ -63,6 +63,10 @@ TEST(SettingsDialog, AnyMouseButtonOnAnOptionGlyphOrLabelChoosesIt)
         EXPECT_EQ(std::tuple(int(dialog->Settings().source), dialog->SelectedOption(), GetFocus()),
                   std::tuple(kind, std::optional(kind), PanelControlAt(*dialog, 50, y)));
     }
+    for (const WPARAM key : {WPARAM('A'), WPARAM(VK_HOME), WPARAM(VK_NEXT)}) {  // keys other than the arrows choose nothing
+        SendMessageW(PanelControlAt(*dialog, 48, 76), WM_KEYDOWN, key, 0);
+        EXPECT_EQ(dialog->SelectedOption(), std::optional(0)) << key;
+    }
 }
 
 // What the dialog tells screen readers as it happens: the options whose state changed, and the
@@ -264,16 +268,28 @@ TEST(SettingsDialog, PicturesAndWindowFillTheirPlacesAtAnyScale)
         chosen[i] = DrawnIn(PanelControlAt(*dialog, 32, 56, dotsPerInch));
         unchosen[i] = DrawnIn(PanelControlAt(*dialog, 32, 76, dotsPerInch));
         banner[i] = DrawnIn(leftBanner);
-        RECT client{}, window{};
-        GetClientRect(dialog->hwnd(), &client);
-        EXPECT_EQ(std::pair(client.right, client.bottom), std::pair(LONG(MulDiv(522, dotsPerInch, 96)), LONG(MulDiv(265, dotsPerInch, 96))));
-        // The repeat box, closed, in its place of 96, 48, 41 x 20 on the panel.
-        RECT repeatBox{};
-        GetWindowRect(FindWindowExW(MusicPanel(*dialog), nullptr, L"COMBOBOX", nullptr), &repeatBox);
-        MapWindowPoints(nullptr, MusicPanel(*dialog), reinterpret_cast<POINT*>(&repeatBox), 2);
         const auto scaled = [&](int length) { return LONG(MulDiv(length, dotsPerInch, 96)); };
-        EXPECT_EQ((std::tuple{repeatBox.left, repeatBox.top, repeatBox.right, repeatBox.bottom}),
-                  (std::tuple{scaled(96), scaled(48), scaled(96) + scaled(41), scaled(48) + scaled(20)}));
+        RECT client{};
+        GetClientRect(dialog->hwnd(), &client);
+        EXPECT_EQ(std::pair(client.right, client.bottom), std::pair(scaled(522), scaled(265)));
+        // Each control in its place (left, top, width, height at 96 DPI; on the panel or on
+        // the dialog): the window found at the place's middle fills exactly that place, but
+        // that a one-line label may be wider for its text in the face the system has.
+        for (const auto& [onPanel, label, x, y, width, height] : {
+                 std::tuple{false, false, 12, 12, 501, 173}, {false, false, 12, 192, 123, 52}, {false, false, 144, 192, 113, 33},
+                 {false, false, 260, 192, 113, 33}, {false, false, 384, 192, 123, 52}, {false, true, 172, 232, 165, 13},
+                 {true, false, 20, 16, 114, 22}, {true, false, 28, 52, 13, 13}, {true, true, 44, 52, 43, 13}, {true, false, 96, 48, 41, 20},
+                 {true, true, 140, 52, 66, 13}, {true, false, 28, 72, 13, 13}, {true, true, 44, 72, 22, 13}, {true, false, 28, 92, 13, 13},
+                 {true, true, 44, 92, 60, 13}, {true, false, 24, 112, 45, 25}, {true, false, 72, 112, 397, 33}}) {
+            const HWND parent = onPanel ? MusicPanel(*dialog) : dialog->hwnd();
+            RECT place{};
+            GetWindowRect(ChildWindowFromPointEx(parent, POINT{scaled(x + width / 2), scaled(y + height / 2)}, CWP_ALL), &place);
+            MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&place), 2);
+            const LONG right = scaled(x) + scaled(width);
+            EXPECT_EQ((std::tuple{place.left, place.top, label ? std::min(place.right, right) : place.right, place.bottom}),
+                      (std::tuple{scaled(x), scaled(y), right, scaled(y) + scaled(height)})) << x << ", " << y;
+        }
+        RECT window{};
         GetWindowRect(dialog->hwnd(), &window);
         // Centred across the screen, with twice as much room below it as above.
         const LONG screenWidth = GetSystemMetrics(SM_CXSCREEN), screenHeight = GetSystemMetrics(SM_CYSCREEN);
