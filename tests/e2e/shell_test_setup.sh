@@ -52,55 +52,21 @@ nest_two_monitors() {
 # 800 x 600 at the top and one of 1280 x 1024 below it under Xinerama; its display number goes
 # to FD_FILE. Its configuration and log are kept in the build's folder two-monitors-above.
 dummy_two_monitors_above() {
-  local dir=$build/two-monitors-above
+  local dir=$build/two-monitors-above head
   mkdir -p "$dir"
-  cat >"$dir/xorg.conf" <<'CONF'
-Section "ServerFlags"
-  Option "Xinerama" "on"
-  Option "AutoAddDevices" "false"
-  Option "DisableVidModeExtension" "true"
-EndSection
-Section "Monitor"
-  Identifier "M"
-  HorizSync 5.0 - 1000.0
-  VertRefresh 5.0 - 200.0
-  Modeline "800x600" 40.00 800 840 968 1056 600 601 605 628
-  Modeline "1280x1024" 108.00 1280 1328 1440 1688 1024 1025 1028 1066
-EndSection
-Section "Device"
-  Identifier "D0"
-  Driver "dummy"
-  VideoRam 16384
-EndSection
-Section "Device"
-  Identifier "D1"
-  Driver "dummy"
-  VideoRam 16384
-EndSection
-Section "Screen"
-  Identifier "S0"
-  Device "D0"
-  Monitor "M"
-  SubSection "Display"
-    Depth 24
-    Modes "800x600"
-  EndSubSection
-EndSection
-Section "Screen"
-  Identifier "S1"
-  Device "D1"
-  Monitor "M"
-  SubSection "Display"
-    Depth 24
-    Modes "1280x1024"
-  EndSubSection
-EndSection
-Section "ServerLayout"
-  Identifier "L"
-  Screen 0 "S1" 0 600
-  Screen 1 "S0" 0 0
-EndSection
-CONF
+  {
+    printf 'Section "ServerFlags"\n Option "Xinerama" "on"\n Option "AutoAddDevices" "false"\n'
+    printf ' Option "DisableVidModeExtension" "true"\nEndSection\n'  # Wine 8 sees one monitor with it
+    printf 'Section "Monitor"\n Identifier "M"\n HorizSync 5 - 1000\n VertRefresh 5 - 200\n'
+    printf ' Modeline "1280x1024" 108 1280 1328 1440 1688 1024 1025 1028 1066\n'
+    printf ' Modeline "800x600" 40 800 840 968 1056 600 601 605 628\nEndSection\n'
+    for head in 0:1280x1024 1:800x600; do
+      printf 'Section "Device"\n Identifier "D%s"\n Driver "dummy"\n VideoRam 16384\nEndSection\n' "${head%:*}"
+      printf 'Section "Screen"\n Identifier "S%s"\n Device "D%s"\n Monitor "M"\n' "${head%:*}" "${head%:*}"
+      printf ' SubSection "Display"\n  Depth 24\n  Modes "%s"\n EndSubSection\nEndSection\n' "${head#*:}"
+    done
+    printf 'Section "ServerLayout"\n Identifier "L"\n Screen 0 "S0" 0 600\n Screen 1 "S1" 0 0\nEndSection\n'
+  } >"$dir/xorg.conf"
   Xorg -displayfd 3 -config "$dir/xorg.conf" -configdir "$dir" -logfile "$dir/xorg.log" -noreset -nolisten tcp \
     3>"$1" >/dev/null 2>&1 &
 }
