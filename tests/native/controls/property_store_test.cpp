@@ -70,9 +70,9 @@ TEST(ButtonProperties, MissingOnesReadAsTheDefaultsAndTheFontIsAlwaysStored)
     const ButtonProperties defaults = ReadButtonProperties(PropertyStore{}, current);
     EXPECT_EQ((std::tuple{defaults.caption, defaults.enabled, defaults.foreColor, defaults.font, defaults.focusRect}),
               (std::tuple{std::string("&OK"), true, 0, current, true}));
-    PropertyStore fontOnly;
-    WriteButtonProperties(fontOnly, ButtonProperties{});
-    EXPECT_EQ(fontOnly.Entries().size(), 1u);  // fonts are always stored
+    PropertyStore store;  // the font always stored, the rest only when it differs from the default
+    WriteButtonProperties(store, ButtonProperties{.focusRect = false});
+    EXPECT_EQ(std::pair(store.Entries().size(), ReadButtonProperties(store, current).focusRect), std::pair(std::size_t{2}, false));
 }
 
 TEST(Caption, TheAccessKeyFollowsTheFirstSingleAmpersandAndNewButtonsTakeTheFirstFreeCaption)
