@@ -78,6 +78,7 @@ TEST(BmpWriter, RefusesBadPictures)
     mismatched.pixels.pop_back();
     EXPECT_FALSE(EncodeBmp(mismatched));
     EXPECT_FALSE(EncodeBmp(Picture{}));
+    EXPECT_DEBUG_DEATH(MakePicture(0, 1), "width > 0");  // no picture is made without pixels
     for (const auto& [width, height] : {std::pair{kMaxSide, 1}, {1, kMaxSide}}) EXPECT_TRUE(EncodeBmp(MakePicture(width, height)));  // the largest
     EXPECT_FALSE(WriteBmpFile("/nonexistent-folder/wavorin.bmp", Gradient(2, 2)));
 }
