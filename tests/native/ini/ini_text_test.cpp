@@ -28,7 +28,7 @@ TEST(IniText, Lookups)
         {"[S]\na=1\n[T]\nb=2\n[s]\nb=3\n", "S", "b", ""},          // a later [s] is never read
         {"[S]\nk=1\nK=2\n", "S", "k", "1"},
         {"[S]\n  k  \nk=2\n", "S", "k", ""},                       // no '=': found, without value
-        {"k=0\n[S]\nk=1\n", "", "k", ""},                          // blank names find nothing
+        {"k=0\n[]\nk=1\n", "", "k", ""},                           // blank names find nothing
         {"k=0\n[S]\n", "S", "k", ""},
         {"  [ S ] junk \nk=1\n", "S", "k", "1"},
         {"[a]b]c\nk=1\n", "a]b", "k", "1"},                        // the last ']' closes
