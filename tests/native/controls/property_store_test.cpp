@@ -71,8 +71,9 @@ TEST(ButtonProperties, MissingOnesReadAsTheDefaultsAndTheFontIsAlwaysStored)
     EXPECT_EQ((std::tuple{defaults.caption, defaults.enabled, defaults.foreColor, defaults.font, defaults.focusRect}),
               (std::tuple{std::string("&OK"), true, 0, current, true}));
     PropertyStore store;  // the font always stored, the rest only when it differs from the default
-    WriteButtonProperties(store, ButtonProperties{.focusRect = false});
-    EXPECT_EQ(std::pair(store.Entries().size(), ReadButtonProperties(store, current).focusRect), std::pair(std::size_t{2}, false));
+    WriteButtonProperties(store, ButtonProperties{.caption = "x", .focusRect = false});
+    const ButtonProperties read = ReadButtonProperties(store, current);
+    EXPECT_EQ(std::tuple(store.Entries().size(), read.caption, read.focusRect), std::tuple(std::size_t{3}, "x", false));
 }
 
 TEST(Caption, TheAccessKeyFollowsTheFirstSingleAmpersandAndNewButtonsTakeTheFirstFreeCaption)

@@ -93,7 +93,7 @@ TEST(IniText, Writes)
 TEST(IniText, NamesAndValuesConvertThroughCodePage932)
 {
     EXPECT_EQ(ValueAsUtf16("a\x82\xA0\x85\x40"), u"aあ\u30FB");  // 85 40 is unassigned
-    EXPECT_EQ(ValueAsAnsi(u"aあ\U0001F600\xD800"), "a\x82\xA0???");  // one '?' per unit
+    EXPECT_EQ(ValueAsAnsi(u"\U0001F600aあ\xD800\xE000"), "??a\x82\xA0?\xF0\x40");  // one '?' per unit; U+E000 is user-defined F040
 }
 
 }  // namespace
