@@ -70,9 +70,10 @@ TEST(ButtonProperties, MissingOnesReadAsTheDefaultsAndTheFontIsAlwaysStored)
     const ButtonProperties defaults = ReadButtonProperties(PropertyStore{}, current);
     EXPECT_EQ((std::tuple{defaults.caption, defaults.enabled, defaults.foreColor, defaults.font, defaults.focusRect}),
               (std::tuple{std::string("&OK"), true, 0, current, true}));
-    PropertyStore fontOnly;
-    WriteButtonProperties(fontOnly, ButtonProperties{});
-    EXPECT_EQ(fontOnly.Entries().size(), 1u);  // fonts are always stored
+    PropertyStore store;  // the font always stored, the rest only when it differs from the default
+    WriteButtonProperties(store, ButtonProperties{.caption = "x", .focusRect = false});
+    const ButtonProperties read = ReadButtonProperties(store, current);
+    EXPECT_EQ(std::tuple(store.Entries().size(), read.caption, read.focusRect), std::tuple(std::size_t{3}, "x", false));
 }
 
 TEST(Caption, TheAccessKeyFollowsTheFirstSingleAmpersandAndNewButtonsTakeTheFirstFreeCaption)

@@ -6,12 +6,12 @@ namespace wavorin::dialog {
 namespace {
 
 // The named sources' controls are tried on real windows (tests/windows/dialog); here the stored
-// values on either side of them, which select no option.
+// values on either side of them, which select no option, and the first, no music.
 TEST(SourceControls, AStrayValueSelectsNoOptionAndEnablesNothing)
 {
-    for (const int kind : {-1, 3}) {
+    for (const auto& [kind, option] : {std::pair{-1, std::optional<int>()}, {0, 0}, {3, std::nullopt}}) {
         const SourceControls controls = ControlsFor(settings::MusicSource(kind));
-        EXPECT_EQ(std::tuple(controls.repeatEnabled, controls.fileEnabled, controls.selectedOption), std::tuple(false, false, std::optional<int>())) << kind;
+        EXPECT_EQ(std::tuple(controls.repeatEnabled, controls.fileEnabled, controls.selectedOption), std::tuple(false, false, option)) << kind;
     }
 }
 

@@ -114,6 +114,9 @@ TEST_F(IniFileTest, ADiskThatFillsUpFailsTheSaveAndLeavesTheOldFile)
     const bool saved = testing_support::WhileDiskFillsUpAt(4096, [&] { return ReplaceFileAtomically(file_, std::string(8192, 'x')); });
     EXPECT_FALSE(saved);
     ExpectFile("[Section]\nWidth=1\n");
+    // Room for exactly the new file is room enough.
+    EXPECT_TRUE(testing_support::WhileDiskFillsUpAt(1, [&] { return ReplaceFileAtomically(file_, "x"); }));
+    ExpectFile("x");
 }
 
 // As Windows' replace can fail: the old file already removed, the new one not moved in.

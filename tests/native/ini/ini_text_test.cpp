@@ -28,7 +28,7 @@ TEST(IniText, Lookups)
         {"[S]\na=1\n[T]\nb=2\n[s]\nb=3\n", "S", "b", ""},          // a later [s] is never read
         {"[S]\nk=1\nK=2\n", "S", "k", "1"},
         {"[S]\n  k  \nk=2\n", "S", "k", ""},                       // no '=': found, without value
-        {"k=0\n[S]\nk=1\n", "", "k", ""},                          // blank names find nothing
+        {"k=0\n[]\nk=1\n", "", "k", ""},                           // blank names find nothing
         {"k=0\n[S]\n", "S", "k", ""},
         {"  [ S ] junk \nk=1\n", "S", "k", "1"},
         {"[a]b]c\nk=1\n", "a]b", "k", "1"},                        // the last ']' closes
@@ -93,7 +93,7 @@ TEST(IniText, Writes)
 TEST(IniText, NamesAndValuesConvertThroughCodePage932)
 {
     EXPECT_EQ(ValueAsUtf16("a\x82\xA0\x85\x40"), u"aあ\u30FB");  // 85 40 is unassigned
-    EXPECT_EQ(ValueAsAnsi(u"aあ\U0001F600\xD800"), "a\x82\xA0???");  // one '?' per unit
+    EXPECT_EQ(ValueAsAnsi(u"\U0001F600aあ\xD800\xE000"), "??a\x82\xA0?\xF0\x40");  // one '?' per unit; U+E000 is user-defined F040
 }
 
 }  // namespace

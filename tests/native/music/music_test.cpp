@@ -92,7 +92,7 @@ TEST(MusicSchedule, CallsBySourceFileAndDeviceAnswers)
          .sent = Join({cdOpen, poll, {L"play cdaudio"}, poll, {L"play cdaudio"}, cdClose})},
         {.name = "repeat track 3 while 2 plays", .kind = 1, .repeatTrack = 3,
          .sent = Join({cdOpen, repeatPoll, repeatPoll, cdClose})},
-        {.name = "repeat track 3 while it plays", .kind = 1, .repeatTrack = 3, .answers = {{poll[0], L"3"}},
+        {.name = "repeat track 12 while it plays, told with a sign", .kind = 1, .repeatTrack = 12, .answers = {{poll[0], L" +12"}},
          .sent = Join({cdOpen, poll, poll, cdClose})},
         {.name = "repeat track 3, stopped on it", .kind = 1, .repeatTrack = 3,
          .answers = {{poll[0], L"3"}, {poll[2], L"stopped"}}, .sent = Join({cdOpen, repeatPoll, repeatPoll, cdClose})},

@@ -42,9 +42,20 @@ std::vector<std::uint8_t> CraftBmp(const BmpFields& f, std::uint32_t fileSize = 
     return bytes;
 }
 
+// A stream that knows where it is but not where it ends, as some special files.
+struct NoEnd : std::stringbuf {
+    using std::stringbuf::stringbuf;
+    pos_type seekoff(off_type off, std::ios::seekdir dir, std::ios::openmode which) override
+    {
+        return dir == std::ios::end ? pos_type(-1) : std::stringbuf::seekoff(off, dir, which);
+    }
+};
+
+template <typename Buffer = std::stringbuf>
 ReadResult ReadBytes(const std::vector<std::uint8_t>& bytes)
 {
-    std::istringstream in(std::string(bytes.begin(), bytes.end()));
+    Buffer buffer(std::string(bytes.begin(), bytes.end()));
+    std::istream in(&buffer);
     return ReadBmp(in);
 }
 
@@ -78,6 +89,7 @@ TEST(BmpWriter, RefusesBadPictures)
     mismatched.pixels.pop_back();
     EXPECT_FALSE(EncodeBmp(mismatched));
     EXPECT_FALSE(EncodeBmp(Picture{}));
+    EXPECT_DEBUG_DEATH(MakePicture(0, 1), "width > 0");  // no picture is made without pixels
     for (const auto& [width, height] : {std::pair{kMaxSide, 1}, {1, kMaxSide}}) EXPECT_TRUE(EncodeBmp(MakePicture(width, height)));  // the largest
     EXPECT_FALSE(WriteBmpFile("/nonexistent-folder/wavorin.bmp", Gradient(2, 2)));
 }
@@ -127,6 +139,7 @@ TEST(BmpReader, TellsWhyAFileIsRefusedAndReadsOnlyThePixelsOfOneThatIsNot)
         EXPECT_EQ(read.picture.pixels, c.pixels) << c.what;
     }
     EXPECT_EQ(ReadBmpFile("/nonexistent/wavorin/Zelvane2.alo").status, ReadStatus::CannotOpen);
+    EXPECT_EQ(ReadBytes<NoEnd>(CraftBmp({})).picture.pixels, std::vector<std::uint8_t>(16, 0x5A));
     EXPECT_EQ(std::tuple(RowStride(-1), RowStride(kMaxSide + 1), RowStride(kMaxSide)), std::tuple(std::nullopt, std::nullopt, 49152u));
 }
 
