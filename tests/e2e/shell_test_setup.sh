@@ -44,7 +44,7 @@ nest_two_monitors() {
     Xephyr -displayfd 3 "${heads[@]}" +xinerama -extension RANDR -nolisten tcp 3>"$fd_file" >/dev/null 2>&1 &
   fi
   nested=$!
-  wait_until 300 test -s "$fd_file" || { echo "Xephyr did not start within 30 s" >&2; return 1; }
+  wait_until 300 test -s "$fd_file" || { echo "the X server of two monitors did not start within 30 s" >&2; return 1; }
   number=$(head -n1 "$fd_file") && rm -f "$fd_file"
   export DISPLAY=":$number"
 }

@@ -6,7 +6,7 @@
 # the user switches back to the renderer. Other ends of the run (Alt+F4, the host closed or
 # killed) take the black with them too.
 # With -left the second monitor lies left of the primary, with -above above it.
-# Usage: monitor_covers_test.sh BUILD_DIR SCRATCH_DIR [-left]
+# Usage: monitor_covers_test.sh BUILD_DIR SCRATCH_DIR [-left | -above]
 set -euo pipefail
 . "$(dirname "$0")/../shell_test_setup.sh"
 e2e_setup "$1" "two-monitors${3:-}"

@@ -196,6 +196,15 @@ TEST(SettingsDialog, ChosenFileIsShownAndItsFolderKeptUnlessCancelledOrNotStorab
     for (int level = 0; level < 3; ++level, deep.erase(deep.rfind(L'\\'))) RemoveDirectoryW(deep.c_str());
 }
 
+// Where a control lies in its parent's client area.
+RECT PlaceOf(HWND control, HWND dialog)
+{
+    RECT place{};
+    GetWindowRect(control, &place);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&place), 2);
+    return place;
+}
+
 // What a window shows apart from the dialog's grey, as GDI reads it back: its extent, and the
 // colours at the middle of it and at the middle of its bottom edge.
 struct Drawn {
@@ -282,9 +291,7 @@ TEST(SettingsDialog, PicturesAndWindowFillTheirPlacesAtAnyScale)
                  {true, true, 140, 52, 66, 13}, {true, false, 28, 72, 13, 13}, {true, true, 44, 72, 22, 13}, {true, false, 28, 92, 13, 13},
                  {true, true, 44, 92, 60, 13}, {true, false, 24, 112, 45, 25}, {true, false, 72, 112, 397, 33}}) {
             const HWND parent = onPanel ? MusicPanel(*dialog) : dialog->hwnd();
-            RECT place{};
-            GetWindowRect(ChildWindowFromPointEx(parent, POINT{scaled(x + width / 2), scaled(y + height / 2)}, CWP_ALL), &place);
-            MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&place), 2);
+            const RECT place = PlaceOf(ChildWindowFromPointEx(parent, POINT{scaled(x + width / 2), scaled(y + height / 2)}, CWP_ALL), parent);
             const LONG right = scaled(x) + scaled(width);
             EXPECT_EQ((std::tuple{place.left, place.top, label ? std::min(place.right, right) : place.right, place.bottom}),
                       (std::tuple{scaled(x), scaled(y), right, scaled(y) + scaled(height)})) << x << ", " << y;
@@ -315,14 +322,6 @@ TEST(SettingsDialog, PicturesAndWindowFillTheirPlacesAtAnyScale)
 
 // Where each control of a dialog lies in its client area, in the windows' order, after the
 // client area's own size.
-RECT PlaceOf(HWND control, HWND dialog)
-{
-    RECT place{};
-    GetWindowRect(control, &place);
-    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&place), 2);
-    return place;
-}
-
 std::vector<RECT> Layout(HWND dialog)
 {
     std::vector<RECT> places(1);
