@@ -210,6 +210,7 @@ RECT PlaceOf(HWND control, HWND dialog)
 struct Drawn {
     SIZE extent{};
     COLORREF middle = CLR_INVALID, bottomMiddle = CLR_INVALID;
+    POINT corner{};  // the top left of what is drawn
 };
 
 Drawn DrawnIn(HWND window)
@@ -227,7 +228,7 @@ Drawn DrawnIn(HWND window)
     }
     if (right < 0) return {};
     return {SIZE{right - left + 1, bottom - top + 1}, GetPixel(dc.get(), (left + right) / 2, (top + bottom) / 2),
-            GetPixel(dc.get(), (left + right) / 2, bottom)};
+            GetPixel(dc.get(), (left + right) / 2, bottom), POINT{left, top}};
 }
 
 std::vector<COLORREF> Pixels(HWND window)
@@ -261,6 +262,20 @@ TEST(SettingsDialog, FocusCuesFollowTheKeyboardCueState)
         }
         EXPECT_NE(looks[0], looks[1]);
         EXPECT_TRUE(control != option || looks[0] == unfocusedOption);
+    }
+}
+
+// A key that moves the focus, taken from the queue as the dialog's loop takes it, shows the
+// keyboard cues from then on; another key leaves them hidden.
+TEST(SettingsDialog, KeysThatMoveTheFocusShowItsCue)
+{
+    auto dialog = Open(0);
+    SetFocus(FindWindowExW(dialog->hwnd(), nullptr, nullptr, L"設定"));
+    SendMessageW(dialog->hwnd(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS), 0);
+    for (const auto& [key, hidden] : {std::pair{WPARAM('A'), true}, {WPARAM(VK_TAB), false}}) {
+        PostMessageW(GetFocus(), WM_KEYDOWN, key, 0);
+        for (MSG message; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) DispatchMessageW(&message);
+        EXPECT_EQ((SendMessageW(dialog->hwnd(), WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) != 0, hidden) << key;
     }
 }
 
@@ -304,7 +319,10 @@ TEST(SettingsDialog, PicturesAndWindowFillTheirPlacesAtAnyScale)
         EXPECT_NEAR(2 * window.top, screenHeight - window.bottom, 2);
         EXPECT_GT(window.top, 0);
     }
-    for (const Drawn& glyph : {chosen[0], unchosen[0]}) EXPECT_GE(glyph.extent.cx, 10);
+    // A glyph is a 12-pixel picture drawn whole from its box's corner (18 pixels at 150 %).
+    for (const auto& [glyph, side] : {std::pair{chosen[0], 12}, {unchosen[0], 12}, {chosen[1], 18}, {unchosen[1], 18}}) {
+        EXPECT_EQ(std::tuple(glyph.corner.x, glyph.corner.y, glyph.extent.cx, glyph.extent.cy), std::tuple(0, 0, side, side));
+    }
     EXPECT_GE(banner[0].extent.cx, 110);
     EXPECT_GE(banner[0].extent.cy, 45);
     for (const auto& [small, large] : {std::pair{chosen[0], chosen[1]}, {unchosen[0], unchosen[1]}, {banner[0], banner[1]}}) {
@@ -353,6 +371,10 @@ TEST(SettingsDialog, NewScaleLaysOutAsIfOpenedAtIt)
     const std::vector<RECT> before = Layout(moved->hwnd());
     const RECT focusedBefore = PlaceOf(GetFocus(), moved->hwnd());
     RECT suggested{};
+    GetWindowRect(moved->hwnd(), &suggested);
+    SendMessageW(moved->hwnd(), WM_DPICHANGED, 0, reinterpret_cast<LPARAM>(&suggested));  // no scale: nothing to lay out
+    EXPECT_EQ(Layout(moved->hwnd()).size(), before.size());
+    EXPECT_TRUE(std::equal(before.begin(), before.end(), Layout(moved->hwnd()).begin(), [](const RECT& a, const RECT& b) { return EqualRect(&a, &b); }));
     GetWindowRect(opened->hwnd(), &suggested);
     OffsetRect(&suggested, 7, 5);
     SendMessageW(moved->hwnd(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
