@@ -190,6 +190,15 @@ TEST(SettingsDialog, ChosenFileIsShownAndItsFolderKeptUnlessCancelledOrNotStorab
         EXPECT_TRUE(settings::FileExists(win32::AnsiToWide(stored))) << stored;
     }
     EXPECT_EQ(StorablePath(L"C:\\Music\\曲.mp3"), "C:\\Music\\\x8B\xC8.mp3");  // kept as it is, in code page 932
+    // The reader reads back 255 bytes: a path of 255 is stored as it is, one of 256 by its short name.
+    for (const std::size_t bytes : {255u, 256u}) {
+        const std::wstring file = L"C:\\vetsu_temp\\" + std::wstring(bytes - 18, L'a') + L".mp3";  // 14 bytes, the name, 4 bytes
+        CloseHandle(CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+        const std::string stored = StorablePath(file);
+        EXPECT_EQ(stored == win32::WideToAnsi(file), bytes == 255) << stored;
+        EXPECT_TRUE(stored.size() <= 255 && settings::FileExists(win32::AnsiToWide(stored))) << stored;
+        DeleteFileW(file.c_str());
+    }
     DeleteFileW((korean + L"\\노래.mp3").c_str());
     RemoveDirectoryW(korean.c_str());
     DeleteFileW(deepFile.c_str());
