@@ -249,6 +249,19 @@ TEST_F(ControlWindowTest, ButtonMessagesDriveItsFaceAndEvents)
     EXPECT_EQ(moves, "0/0 6/3 1/0 1/0 ");
 }
 
+// The pointer snaps to the button's middle: 56.5, 16.5 from its corner on screen, rounded
+// half to even.
+TEST_F(ControlWindowTest, ThePointerSnapsToTheButtonsMiddle)
+{
+    POINT corner{0, 0};
+    MapWindowPoints(button.hwnd(), nullptr, &corner, 1);
+    button.SnapMouseTo();
+    POINT pointer{};
+    ASSERT_TRUE(GetCursorPos(&pointer));
+    const auto even = [](LONG a) { return a % 2 == 0 ? a : a + 1; };
+    EXPECT_EQ(std::pair(pointer.x, pointer.y), std::pair(even(corner.x + 56), even(corner.y + 16)));
+}
+
 TEST_F(ControlWindowTest, ButtonPropertiesAreAppliedInOrderAndWrittenBackTheSame)
 {
     Read(button, "Caption = \"ｷｬﾝｾﾙ\"\nFont = {\"ＭＳ Ｐゴシック\", 9.75, 700, 128, 1}\nForeColor = 255\nFocusRect = False\n");
