@@ -382,8 +382,9 @@ TEST(SettingsDialog, NewScaleLaysOutAsIfOpenedAtIt)
     RECT suggested{};
     GetWindowRect(moved->hwnd(), &suggested);
     SendMessageW(moved->hwnd(), WM_DPICHANGED, 0, reinterpret_cast<LPARAM>(&suggested));  // no scale: nothing to lay out
-    EXPECT_EQ(Layout(moved->hwnd()).size(), before.size());
-    EXPECT_TRUE(std::equal(before.begin(), before.end(), Layout(moved->hwnd()).begin(), [](const RECT& a, const RECT& b) { return EqualRect(&a, &b); }));
+    const std::vector<RECT> unscaled = Layout(moved->hwnd());
+    EXPECT_EQ(unscaled.size(), before.size());
+    EXPECT_TRUE(std::equal(before.begin(), before.end(), unscaled.begin(), unscaled.end(), [](const RECT& a, const RECT& b) { return EqualRect(&a, &b); }));
     GetWindowRect(opened->hwnd(), &suggested);
     OffsetRect(&suggested, 7, 5);
     SendMessageW(moved->hwnd(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
