@@ -89,7 +89,7 @@ TEST(HookRegistry, AnswersEachScriptAsTheRulesSay)
         // Records are found from the top; free ones are reused, a refused window's record stays free.
         {"u1 a1A n h1 h2 f2 f1 f0", ". . 0 0 1 1 0 -1"},
         {"h1 h2 b1A u1 c1 f1 f0 h9 f0 h2 n f2 c2 h0", "0 1 . . 0 -1 0 -1 0 0 2 1 2 -1"},
-        {"h1 b1A u1 h1 s1A0", "0 . . 0 wA0=10"},  // a fresh record sees nothing until asked
+        {"h1 b1A u1 h1 s1A0 b1A s1A0", "0 . . 0 wA0=10 . +A0wA9=10"},  // a fresh record sees nothing until asked
         // A registry going away unhooks everything, even during a message (and calls nothing after it).
         {"h1 h2 ~ c1 c2", "0 1 . 0 0"},
         {"h1 x1A K s1A0 c1", "0 . . +A0wA9=10 0"},

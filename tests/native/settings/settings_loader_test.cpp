@@ -44,7 +44,7 @@ TEST(LoadSettings, MusicFileIsKeptOnlyWhenItExistsAndOnlyTheFileSourceNeedsIt)
 TEST(WholeNumberOf, RoundsDownWithinSixteenBitsAndRefusesTheRest)
 {
     const std::pair<const char*, std::optional<int>> rows[] = {
-        {"1.7", 1},  {"-0.5", -1}, {" 12 ", 12}, {"+4", 4},   {"2e1", 20},    {".9", 0},      {"32767.9", 32767}, {"-32768", -32768},
+        {"1.7", 1},  {"-0.5", -1}, {" 12 ", 12}, {"+4", 4},   {"2e1", 20},    {"2E1", 20},    {".9", 0},      {"32767.9", 32767}, {"-32768", -32768},
         {" ", {}},   {"inf", {}},  {"0x10", {}}, {"1e", {}},  {".", {}},      {"32768", {}},  {"-32768.5", {}},   {"1e400", {}}, {"--1", {}},
     };
     for (const auto& [text, number] : rows) EXPECT_EQ(WholeNumberOf(text), number) << text;
