@@ -76,7 +76,7 @@ constexpr struct {
 } kScenarios[] = {
     // Drawing waits for the properties (or Enabled); the flags follow all the same.
     {"", "redraw focus ? read ?", ". . 0fz 0 0f"},
-    {"ready", "size small ? size fixed ?", "1 . 1az . 1 1a"},
+    {"ready", "size small ? size fixed ? fixed", "1 . 1az . 1 1a ."},  // a second correction draws nothing
     {"ready", "fixed", "."},  // only a correction resumes drawing
     // Keyboard: Space presses and clicks once on release; the access key cancels a held Space.
     {"ready focus", "sp sp ^sp ?", "4 . 2C 2fa"},

@@ -27,7 +27,7 @@ TEST(CommandLine, ModeByTheSecondCharacterInAnyCaseAndThePreviewPane)
     // The preview pane's handle: decimal, rounded halves to even, 0 for no number or none that fits.
     const std::pair<const wchar_t*, std::int64_t> handles[] = {
         {L"/p 1234", 1234}, {L"/p:9", 9}, {L"/p \t65554 trailing", 65554}, {L"/p", 0},  {L"/p -", 0},
-        {L"/p .", 0},       {L"/p 13.5", 14},   {L"/p 10.5", 10},   {L"/p 12.50001", 13}, {L"/p 12.06", 12}, {L"/p 12.", 12}, {L"/p -7", -7},
+        {L"/p .", 0},       {L"/p  ", 0},       {L"/p 13.5", 14},   {L"/p 10.50", 10},   {L"/p 12.50001", 13}, {L"/p 12.06", 12}, {L"/p 12.", 12}, {L"/p -1", -1}, {L"/p -0", 0},
         {L"/p 9223372036854775807", 9223372036854775807},   {L"/p 9223372036854775808", 0},
         {L"/p -9223372036854775808", -9223372036854775807 - 1}, {L"/p -9223372036854775809", 0},
         {L"/p 9223372036854775806.5", 9223372036854775806}, {L"/p 9223372036854775807.7", 0},
