@@ -315,10 +315,12 @@ TEST(SettingsDialog, PicturesAndWindowFillTheirPlacesAtAnyScale)
                  {true, true, 140, 52, 66, 13}, {true, false, 28, 72, 13, 13}, {true, true, 44, 72, 22, 13}, {true, false, 28, 92, 13, 13},
                  {true, true, 44, 92, 60, 13}, {true, false, 24, 112, 45, 25}, {true, false, 72, 112, 397, 33}}) {
             const HWND parent = onPanel ? MusicPanel(*dialog) : dialog->hwnd();
-            const RECT place = PlaceOf(ChildWindowFromPointEx(parent, POINT{scaled(x + width / 2), scaled(y + height / 2)}, CWP_ALL), parent);
+            const HWND control = ChildWindowFromPointEx(parent, POINT{scaled(x + width / 2), scaled(y + height / 2)}, CWP_ALL);
+            const RECT place = PlaceOf(control, parent);
             const LONG right = scaled(x) + scaled(width);
             EXPECT_EQ((std::tuple{place.left, place.top, label ? std::min(place.right, right) : place.right, place.bottom}),
                       (std::tuple{scaled(x), scaled(y), right, scaled(y) + scaled(height)})) << x << ", " << y;
+            if (label) EXPECT_GT(DrawnIn(control).extent.cx, 0) << "a label shows its text: " << x << ", " << y;
         }
         RECT window{};
         GetWindowRect(dialog->hwnd(), &window);
