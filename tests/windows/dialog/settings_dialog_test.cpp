@@ -5,6 +5,7 @@
 #include "host/dialog/SettingsDialog.h"
 
 #include <gtest/gtest.h>
+#include <oleacc.h>
 
 #include <algorithm>
 #include <climits>
@@ -90,6 +91,28 @@ TEST(SettingsDialog, ChoicesAndFocusAreAnnounced)
     for (const auto& expected : {std::pair{DWORD(EVENT_OBJECT_STATECHANGE), none}, {EVENT_OBJECT_STATECHANGE, file}, {EVENT_OBJECT_FOCUS, file}}) {
         EXPECT_NE(std::find(announced.begin(), announced.end(), expected), announced.end()) << expected.first;
     }
+}
+
+// A screen reader's default action on an option's caption or glyph chooses it and takes the
+// keyboard to its caption, as a click does; a question about a child the object does not have
+// is refused with an empty answer.
+TEST(SettingsDialog, ScreenReadersChooseAnOptionByItsDefaultAction)
+{
+    constexpr IID kAccessibleInterface = {0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
+    ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
+    auto dialog = Open(1);
+    for (const auto& [x, y, kind] : {std::tuple{48, 76, 0}, {32, 96, 2}}) {  // the caption "なし", the glyph of "MP3、WAV"
+        IAccessible* object = nullptr;
+        ASSERT_EQ(AccessibleObjectFromWindow(PanelControlAt(*dialog, x, y), OBJID_CLIENT, kAccessibleInterface, reinterpret_cast<void**>(&object)), S_OK);
+        VARIANT self{}, role{};
+        self.vt = VT_I4, self.lVal = CHILDID_SELF;
+        EXPECT_EQ(object->accDoDefaultAction(self), S_OK);
+        self.lVal = 7, role.vt = VT_I4, role.lVal = 42;
+        EXPECT_EQ(std::pair(object->get_accRole(self, &role), role.vt), std::pair(E_INVALIDARG, VARTYPE(VT_EMPTY)));
+        object->Release();
+        EXPECT_EQ(std::pair(dialog->SelectedOption(), GetFocus()), std::pair(std::optional(kind), PanelControlAt(*dialog, 50, y)));
+    }
+    CoUninitialize();
 }
 
 // The face the dialog asks for is one the system has: the platform draws in that face, not a
@@ -320,7 +343,7 @@ TEST(SettingsDialog, PicturesAndWindowFillTheirPlacesAtAnyScale)
             const LONG right = scaled(x) + scaled(width);
             EXPECT_EQ((std::tuple{place.left, place.top, label ? std::min(place.right, right) : place.right, place.bottom}),
                       (std::tuple{scaled(x), scaled(y), right, scaled(y) + scaled(height)})) << x << ", " << y;
-            if (label) EXPECT_GT(DrawnIn(control).extent.cx, 0) << "a label shows its text: " << x << ", " << y;
+            if (label) { EXPECT_GT(DrawnIn(control).extent.cx, 0) << "a label shows its text: " << x << ", " << y; }
         }
         RECT window{};
         GetWindowRect(dialog->hwnd(), &window);
