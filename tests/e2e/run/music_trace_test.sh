@@ -22,8 +22,9 @@ wine_teardown_crashed() {
     echo "$1: Wine crashed tearing the ended host down"
 }
 
-# run_with FILE NAME PLAYING EXPECTED...: a /s run playing FILE, ended by Esc once the trace
-# shows PLAYING; the trace must hold the EXPECTED texts in order.
+# [hold=SECONDS] run_with FILE NAME PLAYING EXPECTED...: a /s run playing FILE, held SECONDS
+# (2 unless told) after its window shows, ended by Esc once the trace shows PLAYING; the trace
+# must hold the EXPECTED texts in order.
 run_with() {
   local window rest text name=$2 playing=$3
   trace=$name.trace
@@ -32,6 +33,9 @@ run_with() {
   WINEDEBUG=+mci,+winmm start 'C:\wavorin_e2e\music\Wavorin.scr' /s
   window=$(wait_until 1200 shown) || true
   [ -n "$window" ] || fail "$name: the host ended before the renderer's window showed"
+  # The host looks for the renderer's window twice a second and gives it 30 s to show: the
+  # music outlasts a few looks and, held longer, that grace.
+  sleep "${hold:-2}"
   grep -q "${stopped[@]}" "$trace" && fail "$name: the music stopped before Esc"
   wait_until 300 grep -qF "$playing" "$trace" || fail "$name: no \"$playing\" while running"
   # A WAV goes on after the window showed: the sound device is fed again, and nothing stopped it.
@@ -53,7 +57,7 @@ run_with() {
 if [ -n "${3:-}" ]; then
   for run in 1 2 3; do run_with tone.wav "wav$run" "${wav[1]}" "${wav[@]}"; done
 else
-  run_with tone.mp3 mp3 'play MP3Play from 0' "${mp3[@]}"
+  hold=32 run_with tone.mp3 mp3 'play MP3Play from 0' "${mp3[@]}"
   run_with tone.wav wav "${wav[1]}" "${wav[@]}"
 fi
 e2e_finish "music runs traced as expected"
