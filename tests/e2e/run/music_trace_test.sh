@@ -58,6 +58,15 @@ if [ -n "${3:-}" ]; then
   for run in 1 2 3; do run_with tone.wav "wav$run" "${wav[1]}" "${wav[@]}"; done
 else
   hold=32 run_with tone.mp3 mp3 'play MP3Play from 0' "${mp3[@]}"
-  run_with tone.wav wav "${wav[1]}" "${wav[@]}"
+  # The WAV run also keeps the start-up trace the benchmark reads: every step of both programs.
+  WAVORIN_STARTUP_TRACE='C:\wavorin_e2e\music\startup.txt' run_with tone.wav wav "${wav[1]}" "${wav[@]}"
+  steps=$(tr -d '\r' < "$drive_c/wavorin_e2e/music/startup.txt" | cut -d' ' -f2-) || true
+  for step in 'host start' 'host run window' 'host pause' 'host renderer started' 'host capture' \
+    'host desktop snapshot written' 'host ring snapshot written' 'renderer start' 'renderer window shown' \
+    'renderer pixel format' 'renderer context' 'renderer file read' 'renderer levels made' \
+    'renderer level 0 uploaded' 'renderer smaller levels uploaded' 'renderer ring texture' \
+    'renderer desktop texture' 'renderer display lists' 'renderer first frame drawn' 'renderer first swap'; do
+    grep -qx "$step" <<<"$steps" || fail "start-up trace: no \"$step\""
+  done
 fi
 e2e_finish "music runs traced as expected"
