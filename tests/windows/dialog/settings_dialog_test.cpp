@@ -435,6 +435,25 @@ TEST(SettingsDialog, NewScaleLaysOutAsIfOpenedAtIt)
     EXPECT_TRUE(EqualRect(&focusedAfter, &laid[std::size_t(focusedAt - before.begin())]));
 }
 
+// Moved while it has the keyboard or while another window has it, the dialog gives the keyboard
+// back to the control that had it, also the first in its order ("なし", which is no tab stop
+// while "音楽CD" is chosen).
+TEST(SettingsDialog, NewScaleKeepsTheFocusActiveOrNot)
+{
+    auto other = Open(0);
+    for (const bool active : {true, false}) {
+        auto dialog = Open(1);
+        SetActiveWindow(dialog->hwnd());
+        SetFocus(PanelControlAt(*dialog, 50, 76));
+        if (!active) SetActiveWindow(other->hwnd());
+        RECT suggested{};
+        GetWindowRect(dialog->hwnd(), &suggested);
+        SendMessageW(dialog->hwnd(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+        SetActiveWindow(dialog->hwnd());
+        EXPECT_EQ(GetFocus(), PanelControlAt(*dialog, 50, 76, 144)) << active;
+    }
+}
+
 std::string SettingsFileBytes()
 {
     std::ifstream file(contract::kSettingsFileW.c_str(), std::ios::binary);
