@@ -65,6 +65,15 @@ TEST(IniReplace, KeepsAttributesAndAccessWaitsForAHolderAndLeavesNothingBehind)
     CloseHandle(holder);
     EXPECT_EQ(ReadString(file, "S", "k"), "3");
     EXPECT_TRUE(alone());
+
+    // A file larger than one write (1 MiB) arrives whole: the platform reads the key at its end.
+    std::string big = "[S]\r\n";
+    for (int line = 0; line < 75000; ++line) big += "; a note of 22 bytes\r\n";
+    ASSERT_TRUE(ReplaceFileAtomically(file, big + "last=tail\r\n", [] {}));
+    WritePrivateProfileStringA(nullptr, nullptr, nullptr, file.string().c_str());  // the platform's cache forgets the file
+    char last[8]{};
+    GetPrivateProfileStringA("S", "last", "", last, sizeof last, file.string().c_str());
+    EXPECT_STREQ(last, "tail");
     fs::remove_all(folder);
 }
 
