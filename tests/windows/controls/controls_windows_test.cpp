@@ -14,6 +14,7 @@
 #include "host/controls/ButtonPainter.h"
 #include "host/controls/FramePainter.h"
 #include "host/controls/FramePanel.h"
+#include "host/controls/GdiSupport.h"
 #include "host/controls/XpButton.h"
 
 namespace wavorin::controls {
@@ -131,6 +132,18 @@ TEST(ButtonFace, TheFocusRectangleInvertsDotsOnTheInnerFacesOutline)
 }
 
 constexpr int kW = 501, kH = 173;  // the settings dialog's panel
+
+// A strip of pictures is cut into equal frames: one too short for its frames, or none at all,
+// gives nothing rather than frames cut from nowhere.
+TEST(FrameStrip, GivesNothingWhereItCannotBeCut)
+{
+    const win32::WindowDc screen(nullptr);
+    const win32::UniqueBitmap strip(CreateCompatibleBitmap(screen.get(), 12, 3));  // three frames of one row
+    ASSERT_TRUE(strip);
+    for (const auto& [frames, made] : {std::pair{3, true}, {4, false}, {0, false}}) {
+        EXPECT_EQ(bool(ScaledFrames(strip.get(), frames, 12, 12)), made) << frames;
+    }
+}
 
 TEST(FrameFace, EveryDrawingShowsItsColours)
 {
