@@ -262,6 +262,23 @@ TEST_F(ControlWindowTest, ButtonMessagesDriveItsFaceAndEvents)
     EXPECT_EQ(moves, "0/0 6/3 1/0 1/0 ");
 }
 
+// Messages already waiting when a button is chosen by its key run before its Click; one that
+// takes the button away leaves its Click unraised.
+TEST_F(ControlWindowTest, WaitingMessagesRunBeforeAClick)
+{
+    std::string order;
+    auto other = Another(200);
+    button.onClick = [&] { order += "click "; };
+    other->onClick = [&] { order += "other's click "; };
+    form.onPing = [&] { order += "ping "; };
+    PostMessageW(form.hwnd(), kPing, 0, 0);
+    Send(button.hwnd(), BM_CLICK);
+    form.onPing = [&] { other.reset(); };
+    PostMessageW(form.hwnd(), kPing, 0, 0);
+    Send(other->hwnd(), BM_CLICK);
+    EXPECT_EQ(std::pair(order, other.get()), std::pair(std::string("ping click "), static_cast<XpButton*>(nullptr)));
+}
+
 // The pointer snaps to the button's middle: 56.5, 16.5 from its corner on screen, rounded
 // half to even.
 TEST_F(ControlWindowTest, ThePointerSnapsToTheButtonsMiddle)
