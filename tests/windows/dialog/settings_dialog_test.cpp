@@ -297,7 +297,8 @@ std::vector<COLORREF> Pixels(HWND window)
 }
 
 // The focused option and the focused button show their focus cue while the dialog shows
-// keyboard cues, and not while it hides them; the option then looks as it does unfocused.
+// keyboard cues, and not while it hides them; the option then looks as it does unfocused. A
+// control asked to change the cues passes the request up to the dialog, which decides for all.
 TEST(SettingsDialog, FocusCuesFollowTheKeyboardCueState)
 {
     auto dialog = Open(0);
@@ -309,7 +310,7 @@ TEST(SettingsDialog, FocusCuesFollowTheKeyboardCueState)
         SetFocus(control);
         std::vector<COLORREF> looks[2];
         for (const int action : {UIS_SET, UIS_CLEAR}) {
-            SendMessageW(dialog->hwnd(), WM_CHANGEUISTATE, MAKEWPARAM(action, UISF_HIDEFOCUS), 0);
+            SendMessageW(control, WM_CHANGEUISTATE, MAKEWPARAM(action, UISF_HIDEFOCUS), 0);
             looks[action == UIS_CLEAR] = Pixels(control);
         }
         EXPECT_NE(looks[0], looks[1]);
