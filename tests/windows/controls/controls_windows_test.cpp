@@ -133,6 +133,16 @@ TEST(ButtonFace, TheFocusRectangleInvertsDotsOnTheInnerFacesOutline)
 
 constexpr int kW = 501, kH = 173;  // the settings dialog's panel
 
+// A retained image takes any size down to a single pixel, and holds nothing at none.
+TEST(RetainedImage, TakesAnySizeDownToOnePixel)
+{
+    RetainedImage image;
+    for (const auto& [w, h, taken] : {std::tuple{1, 1, true}, {0, 1, false}, {1, 0, false}}) {
+        const bool resized = image.Resize(w, h);
+        EXPECT_EQ(std::tuple(resized, image.width(), image.height()), std::tuple(taken, taken ? w : 0, taken ? h : 0)) << w << " x " << h;
+    }
+}
+
 // A strip of pictures is cut into equal frames: one too short for its frames, or none at all,
 // gives nothing rather than frames cut from nowhere.
 TEST(FrameStrip, GivesNothingWhereItCannotBeCut)
