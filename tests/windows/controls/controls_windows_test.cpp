@@ -248,6 +248,8 @@ TEST_F(ControlWindowTest, ButtonMessagesDriveItsFaceAndEvents)
         {f, WM_ACTIVATE, WA_ACTIVE, 0, Face::Normal, 0, 0, false},  // through the hook on the form
         {b, WM_MOUSEMOVE, 0, in, Face::Hot, 0, 0, false},
         {b, WM_MOUSEMOVE, MK_RBUTTON | MK_MBUTTON | MK_SHIFT | MK_CONTROL, in, Face::Hot, 0, 0, false},
+        {b, WM_RBUTTONDOWN, MK_RBUTTON, in, Face::Hot, 0, 0, true},  // any button takes the pointer; only the left presses
+        {b, WM_RBUTTONUP, 0, in, Face::Hot, 0, 0, false},
         {b, WM_LBUTTONDOWN, MK_LBUTTON, in, Face::Pressed, 0, 0, true},
         {b, WM_MOUSEMOVE, MK_LBUTTON, out, Face::Focused, 0, 0, true},
         {b, WM_MOUSEMOVE, MK_LBUTTON, in, Face::Pressed, 0, 0, true},
