@@ -132,26 +132,6 @@ TEST(SettingsDialog, TextIsDrawnInTheFaceItAsksFor)
     EXPECT_STREQ(used, asked.lfFaceName);
 }
 
-// The title sits in an etched frame at any scale: a black outline, and a white one a pixel
-// right of and below it.
-TEST(SettingsDialog, TheTitleSitsInAnEtchedFrame)
-{
-    for (const int dotsPerInch : {96, 144}) {
-        auto dialog = Open(1, 0, dotsPerInch);
-        const HWND title = PanelControlAt(*dialog, 24, 20, dotsPerInch);
-        UpdateWindow(title);
-        RECT client{};
-        GetClientRect(title, &client);
-        const LONG r = client.right, b = client.bottom;
-        const win32::WindowDc dc(title);
-        for (const auto& [x, y, colour] : {std::tuple{0L, 0L, RGB(0, 0, 0)}, {r / 2, 0L, RGB(0, 0, 0)}, {0L, b / 2, RGB(0, 0, 0)}, {r - 2, b / 2, RGB(0, 0, 0)},
-                                           {r / 2, b - 2, RGB(0, 0, 0)}, {1L, 1L, RGB(255, 255, 255)}, {r / 2, 1L, RGB(255, 255, 255)},
-                                           {1L, b / 2, RGB(255, 255, 255)}, {r - 1, b / 2, RGB(255, 255, 255)}, {r / 2, b - 1, RGB(255, 255, 255)}}) {
-            EXPECT_EQ(GetPixel(dc.get(), x, y), colour) << dotsPerInch << ": " << x << ", " << y;
-        }
-    }
-}
-
 TEST(SettingsDialog, BannerShowsEachStepInItsBox)
 {
     auto dialog = Open(0);
@@ -294,6 +274,25 @@ std::vector<COLORREF> Pixels(HWND window)
         for (LONG x = 0; x < client.right; ++x) pixels.push_back(GetPixel(dc.get(), x, y));
     }
     return pixels;
+}
+
+// The title sits in an etched frame at any scale: a black outline, and a white one a pixel
+// right of and below it.
+TEST(SettingsDialog, TheTitleSitsInAnEtchedFrame)
+{
+    for (const int dotsPerInch : {96, 144}) {
+        auto dialog = Open(1, 0, dotsPerInch);
+        const HWND title = PanelControlAt(*dialog, 24, 20, dotsPerInch);
+        RECT client{};
+        GetClientRect(title, &client);
+        const LONG r = client.right, b = client.bottom;
+        const std::vector<COLORREF> shown = Pixels(title);
+        for (const auto& [x, y, colour] : {std::tuple{0L, 0L, RGB(0, 0, 0)}, {r / 2, 0L, RGB(0, 0, 0)}, {0L, b / 2, RGB(0, 0, 0)}, {r - 2, b / 2, RGB(0, 0, 0)},
+                                           {r / 2, b - 2, RGB(0, 0, 0)}, {1L, 1L, RGB(255, 255, 255)}, {r / 2, 1L, RGB(255, 255, 255)},
+                                           {1L, b / 2, RGB(255, 255, 255)}, {r - 1, b / 2, RGB(255, 255, 255)}, {r / 2, b - 1, RGB(255, 255, 255)}}) {
+            EXPECT_EQ(shown[std::size_t(y * r + x)], colour) << dotsPerInch << ": " << x << ", " << y;
+        }
+    }
 }
 
 // The focused option and the focused button show their focus cue while the dialog shows
